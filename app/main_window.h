@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QTimer>
+
+#include "app/lc_form.h"
+#include "app/main_labels.h"
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class PictureButton;
+class WindowDrag;
+
+// The main window: the start-up window and the hub of the program. Its hidden labels hold the
+// program's run-time state that the other windows read and write.
+class LC_Form1_Ini : public LcForm {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidthTw = 3720;
+    static constexpr int kClientHeightTw = 1725;
+    static constexpr int kWidthTw = 3810;
+
+    LC_Form1_Ini();
+
+    // Start-up: reads the settings row into the labels, places the window and shows the face in
+    // use. Throws SettingsError when the settings cannot be used.
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    MainLabels& labels() { return labels_; }
+
+    // Unloads every window and ends the program.
+    void UnloadAllForms();
+
+    // Press effect, slot 1 and slot 2 (the editor's buttons use slot 1 too).
+    void desceBotao(QWidget* botao);
+    void sobeBotao(QWidget* botao);
+    void desceBotao2(QWidget* botao);
+    void sobeBotao2(QWidget* botao);
+
+    // Hides the face in use and puts the program's icon in the tray.
+    void minimize_to_tray();
+    // Minimises the main window to the taskbar.
+    void MinimizeToTaskbar();
+
+    // Start with the compact toolbar as the face in use (hidden in the tray when asked).
+    void startCompactFace(bool inTray);
+
+    // Opens a secondary window beside this one: same left edge, same vertical centre.
+    void openBeside(QWidget* target, const QString& formName);
+
+    // Controls, by their names.
+    QGroupBox* Frame1 = nullptr;
+    QRadioButton* OptCapture0 = nullptr;
+    QRadioButton* OptCapture1 = nullptr;
+    QRadioButton* OptCapture2 = nullptr;
+    PictureButton* BtnCapture = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* txtWidth = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* txtHeight = nullptr;
+    PictureButton* btnSaveText = nullptr;
+    QLabel* Label1 = nullptr;
+    QRadioButton* OptAction0 = nullptr;
+    QRadioButton* OptAction1 = nullptr;
+    QFrame* Shape1 = nullptr;
+    QCheckBox* chkHide = nullptr;
+    QLabel* lblMensagem = nullptr;
+    PictureButton* btnMini = nullptr;
+    PictureButton* btnMinimize = nullptr;
+    PictureButton* btnPosition = nullptr;
+    PictureButton* btnConfig = nullptr;
+    PictureButton* btnHelp = nullptr;
+    PictureButton* btnAbout = nullptr;
+    QWidget* SoftIcon = nullptr;
+
+    QTimer* TimerMensagem = nullptr;
+    QTimer* TimerHideForm = nullptr;
+    QTimer* TimerFormNothing = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildHiddenArea();
+    void wireControls();
+    void wirePressEffect(PictureButton* button);
+    void applySettings();
+
+    void OptCapture_Click();
+    void chkHide_Click();
+    void TimerMensagem_Timer();
+    void TimerHideForm_Timer();
+    void TimerFormNothing_Timer();
+
+    MainLabels labels_;
+    WindowDrag* drag_ = nullptr;
+};

@@ -1,0 +1,57 @@
+// Start-up of the main window: the settings row into the labels, the place, the start face.
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "app/main_window.h"
+#include "app/startup_values.h"
+#include "app/units.h"
+#include "app/window_metrics.h"
+#include "settings/lc_mod1_bd.h"
+
+void LC_Form1_Ini::Form_Load() {
+    // Steps 1-2: one read of the row; the file is closed again before anything else runs.
+    const SettingsRow row = LC_Mod1_BD::readSettings();
+    const StartupValues v = parseStartupValues(row, LC_Mod1_BD::dbPath());
+
+    // Steps 3-6.
+    labels_.lblDesktop = v.shortcuts[0];
+    labels_.lblMenu = v.shortcuts[1];
+    labels_.lblWindows = v.shortcuts[2];
+    labels_.lblMinimized = row.iniMinimized;
+    labels_.lblTaskbar = row.optTaskbar;
+    labels_.lblMax = row.optMax;
+    labels_.lblToggleMax = labels_.lblMax;
+    txtWidth->setText(row.fixWidth);
+    txtHeight->setText(row.fixHeight);
+    labels_.lblMiniLeft = row.miniLeft;
+    labels_.lblMiniTop = row.miniTop;
+
+    // Step 7: the stored place, or centred on the screen (twips).
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const int left = v.left ? *v.left
+                            : (units::tw(screen.width()) - window_metrics::widthTw(this)) / 2;
+    const int top = v.top ? *v.top
+                          : (units::tw(screen.height()) - window_metrics::heightTw(this)) / 2;
+    window_metrics::moveTw(this, left, top);
+
+    // Step 9 comes before the face is shown so that the choices are set when it appears.
+    OptAction0->setChecked(true);
+    OptAction1->setChecked(false);
+    labels_.lblCopy = "0";
+    OptCapture0->setChecked(true);
+    OptCapture_Click();
+
+    TimerMensagem->start();
+
+    // Step 8.
+    if (v.optMax == 0) {
+        hide();
+        startCompactFace(v.iniMinimized == 1);
+    } else if (v.iniMinimized == 1) {
+        minimize_to_tray();
+    } else {
+        show();
+    }
+}

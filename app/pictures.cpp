@@ -1,0 +1,185 @@
+#include "app/pictures.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+#include <functional>
+
+namespace pictures {
+
+namespace {
+
+const QColor kInk(0x33, 0x41, 0x55);     // slate: outlines and glyphs
+const QColor kAccent(0x25, 0x63, 0xeb);  // blue: the one highlight of each picture
+const QColor kLight(0xff, 0xff, 0xff);
+
+// Every picture is drawn on a 24 x 24 grid and scaled to the size asked for.
+using Painter = std::function<void(QPainter&)>;
+
+QPen inkPen(qreal width = 2.0) {
+    return QPen(kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void viewfinder(QPainter& p) {
+    p.setPen(inkPen(2.2));
+    const qreal a = 3, b = 21, l = 6;
+    p.drawPolyline(QPolygonF({{a, a + l}, {a, a}, {a + l, a}}));
+    p.drawPolyline(QPolygonF({{b - l, a}, {b, a}, {b, a + l}}));
+    p.drawPolyline(QPolygonF({{b, b - l}, {b, b}, {b - l, b}}));
+    p.drawPolyline(QPolygonF({{a + l, b}, {a, b}, {a, b - l}}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccent);
+    p.drawEllipse(QPointF(12, 12), 4.2, 4.2);
+}
+
+void mini(QPainter& p) {
+    p.setPen(inkPen(1.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(2.5, 4.5, 19, 15), 2, 2);
+    p.drawLine(QPointF(2.5, 8.5), QPointF(21.5, 8.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccent);
+    p.drawRoundedRect(QRectF(11, 12, 8, 5), 1.2, 1.2);
+}
+
+void tray(QPainter& p) {
+    p.setPen(inkPen(2.2));
+    p.drawLine(QPointF(12, 3), QPointF(12, 14));
+    p.drawPolyline(QPolygonF({{7, 9.5}, {12, 14.5}, {17, 9.5}}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccent);
+    p.drawRoundedRect(QRectF(3, 17.5, 18, 4), 1.5, 1.5);
+}
+
+void position(QPainter& p) {
+    QPainterPath pin;
+    pin.moveTo(12, 22);
+    pin.cubicTo(12, 22, 4.5, 14, 4.5, 9.5);
+    pin.arcTo(QRectF(4.5, 2, 15, 15), 180, -180);
+    pin.cubicTo(19.5, 14, 12, 22, 12, 22);
+    p.setPen(inkPen(1.8));
+    p.setBrush(kAccent);
+    p.drawPath(pin);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kLight);
+    p.drawEllipse(QPointF(12, 9.5), 2.8, 2.8);
+}
+
+void config(QPainter& p) {
+    QPainterPath gear;
+    const int teeth = 8;
+    for (int i = 0; i < teeth * 2; ++i) {
+        const qreal r = (i % 2 == 0) ? 10.0 : 7.6;
+        const qreal a0 = (i - 0.5) * M_PI / teeth;
+        const qreal a1 = (i + 0.5) * M_PI / teeth;
+        const QPointF p0(12 + r * std::cos(a0), 12 + r * std::sin(a0));
+        const QPointF p1(12 + r * std::cos(a1), 12 + r * std::sin(a1));
+        if (i == 0) {
+            gear.moveTo(p0);
+        } else {
+            gear.lineTo(p0);
+        }
+        gear.lineTo(p1);
+    }
+    gear.closeSubpath();
+    QPainterPath hole;
+    hole.addEllipse(QPointF(12, 12), 3.4, 3.4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawPath(gear.subtracted(hole));
+    p.setBrush(kAccent);
+    p.drawEllipse(QPointF(12, 12), 1.8, 1.8);
+}
+
+void circledGlyph(QPainter& p, const QString& glyph, bool accentFill) {
+    p.setPen(inkPen(1.8));
+    p.setBrush(accentFill ? QBrush(kAccent) : Qt::NoBrush);
+    p.drawEllipse(QPointF(12, 12), 9.5, 9.5);
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setBold(true);
+    f.setPixelSize(14);
+    p.setFont(f);
+    p.setPen(accentFill ? kLight : kInk);
+    p.drawText(QRectF(2.5, 2.5, 19, 19), Qt::AlignCenter, glyph);
+}
+
+void help(QPainter& p) { circledGlyph(p, QStringLiteral("?"), true); }
+void about(QPainter& p) { circledGlyph(p, QStringLiteral("i"), false); }
+
+void save(QPainter& p) {
+    QPainterPath disk;
+    disk.moveTo(3, 3);
+    disk.lineTo(17.5, 3);
+    disk.lineTo(21, 6.5);
+    disk.lineTo(21, 21);
+    disk.lineTo(3, 21);
+    disk.closeSubpath();
+    p.setPen(inkPen(1.8));
+    p.setBrush(kAccent);
+    p.drawPath(disk);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kLight);
+    p.drawRect(QRectF(7, 4.5, 9, 5));
+    p.drawRoundedRect(QRectF(6, 13, 12, 6.5), 1, 1);
+}
+
+void programGlyph(QPainter& p) {
+    QLinearGradient g(0, 0, 0, 24);
+    g.setColorAt(0, QColor(0x3b, 0x82, 0xf6));
+    g.setColorAt(1, QColor(0x1d, 0x4e, 0xd8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 23, 23), 5, 5);
+    p.setPen(QPen(kLight, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const qreal a = 5, b = 19, l = 4.5;
+    p.drawPolyline(QPolygonF({{a, a + l}, {a, a}, {a + l, a}}));
+    p.drawPolyline(QPolygonF({{b - l, a}, {b, a}, {b, a + l}}));
+    p.drawPolyline(QPolygonF({{b, b - l}, {b, b}, {b - l, b}}));
+    p.drawPolyline(QPolygonF({{a + l, b}, {a, b}, {a, b - l}}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xfb, 0xbf, 0x24));
+    p.drawEllipse(QPointF(12, 12), 3.3, 3.3);
+}
+
+QPixmap render(const Painter& draw, int size) {
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(size / 24.0, size / 24.0);
+    draw(p);
+    return pm;
+}
+
+const QHash<QString, Painter>& painters() {
+    static const QHash<QString, Painter> table{
+        {QStringLiteral("capture"), viewfinder}, {QStringLiteral("mini"), mini},
+        {QStringLiteral("tray"), tray},          {QStringLiteral("position"), position},
+        {QStringLiteral("config"), config},      {QStringLiteral("help"), help},
+        {QStringLiteral("about"), about},        {QStringLiteral("save"), save},
+    };
+    return table;
+}
+
+}  // namespace
+
+QPixmap programIconPixmap(int size) { return render(programGlyph, size); }
+
+QIcon programIcon() {
+    static const QIcon icon = [] {
+        QIcon i;
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+            i.addPixmap(programIconPixmap(size));
+        }
+        return i;
+    }();
+    return icon;
+}
+
+QPixmap button(const QString& name, int size) {
+    const auto it = painters().find(name);
+    return it == painters().end() ? QPixmap() : render(*it, size);
+}
+
+}  // namespace pictures

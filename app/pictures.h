@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+// The program's own pictures, drawn in code so that every size stays crisp and every button
+// shares one look: dark slate glyphs with one blue accent on a transparent background.
+namespace pictures {
+
+// The program icon: one icon with images of several sizes, shared by every window and the tray.
+QIcon programIcon();
+// The program icon drawn at one size.
+QPixmap programIconPixmap(int size);
+
+// A button picture by name, size x size pixels. Names: "capture", "mini", "tray", "position",
+// "config", "help", "about", "save". An unknown name gives an empty picture.
+QPixmap button(const QString& name, int size);
+
+}  // namespace pictures

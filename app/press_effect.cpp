@@ -1,0 +1,19 @@
+#include "app/press_effect.h"
+
+#include <QWidget>
+
+#include "app/units.h"
+
+namespace press_effect {
+
+void press(QWidget* button, Slot slot) {
+    slot.top = QString::number(units::tw(button->y()));
+    slot.left = QString::number(units::tw(button->x()));
+    button->move(units::px(units::tw(button->x()) + 15), units::px(units::tw(button->y()) + 15));
+}
+
+void release(QWidget* button, Slot slot) {
+    button->move(units::px(slot.left.toDouble()), units::px(slot.top.toDouble()));
+}
+
+}  // namespace press_effect

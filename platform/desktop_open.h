@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QUrl>
+
+namespace platform {
+bool realOpenUrl(const QUrl& url);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "platform/services.h"
+
+namespace platform {
+void realMessage(QWidget* parent, const QString& title, const QString& text, MessageIcon icon);
+}

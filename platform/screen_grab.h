@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+namespace platform {
+QImage realGrabScreen(const QRect& area);
+}

@@ -1,0 +1,27 @@
+#include "platform/services.h"
+
+#include "platform/beep.h"
+#include "platform/compositor.h"
+#include "platform/desktop_open.h"
+#include "platform/message_box.h"
+#include "platform/pointer_keys.h"
+#include "platform/screen_grab.h"
+#include "platform/tray_availability.h"
+
+namespace platform {
+
+Services& services() {
+    static Services s{
+        .beep = &realBeep,
+        .message = &realMessage,
+        .keyboardModifiers = &realKeyboardModifiers,
+        .cursorPos = &realCursorPos,
+        .openUrl = &realOpenUrl,
+        .trayAvailable = &realTrayAvailable,
+        .compositorActive = &realCompositorActive,
+        .grabScreen = &realGrabScreen,
+    };
+    return s;
+}
+
+}  // namespace platform

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+class QWidget;
+
+// The operating-system services the program uses, each a replaceable function. The defaults
+// are the real implementations (one unit each in this folder); tests swap in fakes with
+// ScopedService and get the real one back when the guard ends.
+namespace platform {
+
+enum class MessageIcon { Information, Critical };
+
+struct Services {
+    // The desktop's default beep.
+    std::function<void()> beep;
+    // A modal message box with one OK button.
+    std::function<void(QWidget* parent, const QString& title, const QString& text, MessageIcon)>
+        message;
+    // Modifier keys held at this moment (not those of the event being handled).
+    std::function<Qt::KeyboardModifiers()> keyboardModifiers;
+    // The pointer's position on the screen, in pixels.
+    std::function<QPoint()> cursorPos;
+    // Opens a document or a web address with the desktop's default program.
+    std::function<bool(const QUrl&)> openUrl;
+    // Whether the desktop offers a system tray.
+    std::function<bool()> trayAvailable;
+    // Whether a compositing manager is running (owner of _NET_WM_CM_S0 on X11).
+    std::function<bool()> compositorActive;
+    // Pixels of the primary screen, in screen pixels.
+    std::function<QImage(const QRect&)> grabScreen;
+};
+
+Services& services();
+
+// Replaces one service for the lifetime of the guard.
+template <class F>
+class ScopedService {
+public:
+    ScopedService(F& slot, F replacement) : slot_(slot), saved_(slot) { slot_ = std::move(replacement); }
+    ~ScopedService() { slot_ = std::move(saved_); }
+    ScopedService(const ScopedService&) = delete;
+    ScopedService& operator=(const ScopedService&) = delete;
+
+private:
+    F& slot_;
+    F saved_;
+};
+
+}  // namespace platform

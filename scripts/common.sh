@@ -1,0 +1,31 @@
+# Shared by run.sh, test.sh and bench.sh: install what is missing, configure and build.
+# shellcheck shell=bash
+
+RUN_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libsqlite3-dev libxcb1-dev
+              qt6-qpa-plugins fonts-liberation)
+TEST_PACKAGES=(libgtest-dev xvfb jwm xcompmgr xdotool xclip x11-utils imagemagick sqlite3
+               poppler-utils)
+BENCH_PACKAGES=(libbenchmark-dev xvfb x11-utils xdotool)
+
+# install_missing PACKAGE...: apt-get install whatever is not installed yet (sudo when not root).
+install_missing() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+}
+
+# build DIR [cmake options...]: configure (Release) and build in DIR.
+build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$dir" -j"$(nproc)"
+}

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing (the test tools too), builds, installs into a test folder and runs
+# every test inside a private X desktop.
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/common.sh
+
+install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+build build -DLUMACAP_TESTS=ON
+rm -rf build/test-install
+cmake --install build --prefix "$PWD/build/test-install" >/dev/null
+
+export LUMACAP_INSTALL_DIR="$PWD/build/test-install"
+cd build
+../tests/desktop/private_desktop.sh -- ctest --output-on-failure --timeout 300 "$@"
