@@ -17,8 +17,7 @@ void copyTree(const QString& from, const QString& to) {
             copyTree(info.filePath(), target);
         } else {
             QFile::copy(info.filePath(), target);
-            QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                         QFile::ReadOther);
+            QFile(target).setPermissions(info.permissions() | QFile::WriteOwner);
         }
     }
 }
@@ -36,14 +35,15 @@ struct Db {
 
 }  // namespace
 
-TempProgramDir::TempProgramDir() {
+TempProgramDir::TempProgramDir(const QString& source, const QString& folderName) {
     if (!dir_.isValid()) {
         throw std::runtime_error("cannot make a temporary folder");
     }
-    copyTree(QStringLiteral(LUMACAP_DATA_DIR), dir_.path());
+    path_ = folderName.isEmpty() ? dir_.path() : dir_.path() + QLatin1Char('/') + folderName;
+    copyTree(source, path_);
 }
 
-QString TempProgramDir::dbPath() const { return dir_.path() + QStringLiteral("/BD/SO_Config.mdb"); }
+QString TempProgramDir::dbPath() const { return path_ + QStringLiteral("/BD/SO_Config.mdb"); }
 
 void TempProgramDir::exec(const QString& sql) const {
     Db db(dbPath());

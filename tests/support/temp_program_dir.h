@@ -3,13 +3,15 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A private program folder for one test: a fresh copy of the shipped settings file in BD/ (and
-// the other data folders), so that no test sees another's settings.
+// A private program folder for one test: a fresh copy of the data folders made by the build (or
+// of an installed program), so that no test sees another's settings. `folderName` puts the copy
+// in a sub-folder of that name (to test names with spaces).
 class TempProgramDir {
 public:
-    TempProgramDir();
+    explicit TempProgramDir(const QString& source = QStringLiteral(LUMACAP_DATA_DIR),
+                            const QString& folderName = QString());
 
-    QString path() const { return dir_.path(); }
+    QString path() const { return path_; }
     QString dbPath() const;
 
     // Sets one field of the settings row (NULL when value is a null QString).
@@ -21,4 +23,5 @@ public:
 
 private:
     QTemporaryDir dir_;
+    QString path_;
 };

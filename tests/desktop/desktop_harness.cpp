@@ -1,0 +1,275 @@
+#include "desktop/desktop_harness.h"
+
+#include <signal.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QThread>
+#include <functional>
+#include <stdexcept>
+
+namespace {
+
+const QString kDesktopDir = QStringLiteral(LUMACAP_DESKTOP_DIR);
+
+void sleepMs(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
+
+}  // namespace
+
+QString installDir() {
+    const QString dir = qEnvironmentVariable("LUMACAP_INSTALL_DIR");
+    if (dir.isEmpty() || !QFile::exists(dir + QStringLiteral("/Lumacap"))) {
+        throw std::runtime_error("LUMACAP_INSTALL_DIR does not hold an installed Lumacap");
+    }
+    return dir;
+}
+
+bool waitUntil(const std::function<bool()>& predicate, int timeoutMs) {
+    QElapsedTimer t;
+    t.start();
+    while (!predicate()) {
+        if (t.elapsed() > timeoutMs) {
+            return false;
+        }
+        sleepMs(50);
+    }
+    return true;
+}
+
+PrivateDesktop::PrivateDesktop(DesktopOptions options) : options_(options) {
+    const QString displayFile = work_.filePath(QStringLiteral("display"));
+    auto xvfb = std::make_unique<QProcess>();
+    xvfb->setProcessChannelMode(QProcess::MergedChannels);
+    xvfb->setStandardOutputFile(work_.filePath(QStringLiteral("xvfb.log")));
+    // Xvfb writes the display number it chose to descriptor 3.
+    xvfb->start(QStringLiteral("sh"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("exec Xvfb -displayfd 3 -screen 0 %1x%2x24 -nolisten tcp "
+                                "-noreset 3>\"%3\"")
+                     .arg(options_.width)
+                     .arg(options_.height)
+                     .arg(displayFile)});
+    if (!xvfb->waitForStarted()) {
+        throw std::runtime_error("Xvfb did not start");
+    }
+    processes_.push_back(std::move(xvfb));
+    const bool up = waitUntil(
+        [&] {
+            QFile f(displayFile);
+            if (!f.open(QIODevice::ReadOnly)) {
+                return false;
+            }
+            const QByteArray line = f.readLine().trimmed();
+            if (line.isEmpty()) {
+                return false;
+            }
+            display_ = QStringLiteral(":") + QString::fromLatin1(line);
+            return true;
+        },
+        10000);
+    if (!up) {
+        throw std::runtime_error("Xvfb did not report its display");
+    }
+    if (options_.windowManager) {
+        const QString config = kDesktopDir + (options_.tray ? QStringLiteral("/jwmrc")
+                                                            : QStringLiteral("/jwmrc-no-tray"));
+        startBackground(QStringLiteral("jwm"), {QStringLiteral("-f"), config});
+        waitUntil(
+            [&] {
+                return run(QStringLiteral("xprop"),
+                           {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                    .contains(QStringLiteral("window id"));
+            },
+            5000);
+    }
+    if (options_.compositor) {
+        startCompositor();
+    }
+}
+
+PrivateDesktop::~PrivateDesktop() {
+    for (auto it = processes_.rbegin(); it != processes_.rend(); ++it) {
+        QProcess& p = **it;
+        if (p.state() != QProcess::NotRunning) {
+            p.terminate();
+            if (!p.waitForFinished(3000)) {
+                p.kill();
+                p.waitForFinished(3000);
+            }
+        }
+    }
+}
+
+QProcessEnvironment PrivateDesktop::environment() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    return env;
+}
+
+QByteArray PrivateDesktop::runBytes(const QString& program, const QStringList& args, int* status,
+                                    int timeoutMs) const {
+    QProcess p;
+    p.setProcessEnvironment(environment());
+    p.start(program, args);
+    if (!p.waitForStarted() || !p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        if (status) {
+            *status = -1;
+        }
+        return {};
+    }
+    if (status) {
+        *status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+    return p.readAllStandardOutput();
+}
+
+QString PrivateDesktop::run(const QString& program, const QStringList& args, int* status,
+                            int timeoutMs) const {
+    return QString::fromLocal8Bit(runBytes(program, args, status, timeoutMs));
+}
+
+qint64 PrivateDesktop::startBackground(const QString& program, const QStringList& args) {
+    auto p = std::make_unique<QProcess>();
+    p->setProcessEnvironment(environment());
+    p->setStandardOutputFile(QProcess::nullDevice());
+    p->setStandardErrorFile(QProcess::nullDevice());
+    p->start(program, args);
+    if (!p->waitForStarted()) {
+        throw std::runtime_error(("cannot start " + program).toStdString());
+    }
+    const qint64 pid = p->processId();
+    processes_.push_back(std::move(p));
+    return pid;
+}
+
+void PrivateDesktop::stopBackground(qint64 pid) {
+    for (auto& p : processes_) {
+        if (p->processId() == pid && p->state() != QProcess::NotRunning) {
+            p->terminate();
+            p->waitForFinished(3000);
+        }
+    }
+}
+
+void PrivateDesktop::startCompositor() {
+    if (compositorPid_ == 0) {
+        compositorPid_ = startBackground(QStringLiteral("xcompmgr"), {QStringLiteral("-n")});
+        sleepMs(500);  // xcompmgr takes the compositing selection as it starts
+    }
+}
+
+void PrivateDesktop::stopCompositor() {
+    if (compositorPid_ != 0) {
+        stopBackground(compositorPid_);
+        compositorPid_ = 0;
+    }
+}
+
+QImage PrivateDesktop::screenshot() const {
+    const QByteArray png = runBytes(QStringLiteral("import"),
+                                    {QStringLiteral("-window"), QStringLiteral("root"),
+                                     QStringLiteral("png:-")});
+    return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+InstalledProgram::InstalledProgram(PrivateDesktop& desktop, const QString& folderName)
+    : desktop_(desktop), folder_(std::make_unique<TempProgramDir>(installDir(), folderName)) {}
+
+InstalledProgram::~InstalledProgram() {
+    if (running()) {
+        process_->terminate();
+        if (!process_->waitForFinished(3000)) {
+            process_->kill();
+            process_->waitForFinished(3000);
+        }
+    }
+}
+
+void InstalledProgram::start() {
+    process_ = std::make_unique<QProcess>();
+    QProcessEnvironment env = desktop_.environment();
+    env.insert(QStringLiteral("HOME"), home_.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + QStringLiteral("/.config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home_.path() + QStringLiteral("/.local/share"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home_.path());
+    process_->setProcessEnvironment(env);
+    process_->setWorkingDirectory(home_.path());
+    process_->start(folder_->path() + QStringLiteral("/Lumacap"), {});
+    if (!process_->waitForStarted()) {
+        throw std::runtime_error("the program did not start");
+    }
+}
+
+bool InstalledProgram::running() const {
+    return process_ && process_->state() != QProcess::NotRunning;
+}
+
+qint64 InstalledProgram::pid() const { return process_ ? process_->processId() : 0; }
+
+std::optional<int> InstalledProgram::waitForExit(int timeoutMs) {
+    if (!process_) {
+        return std::nullopt;
+    }
+    if (process_->state() != QProcess::NotRunning && !process_->waitForFinished(timeoutMs)) {
+        return std::nullopt;
+    }
+    if (process_->exitStatus() != QProcess::NormalExit) {
+        return -1;
+    }
+    return process_->exitCode();
+}
+
+QString InstalledProgram::standardError() {
+    return QString::fromLocal8Bit(process_ ? process_->readAllStandardError() : QByteArray());
+}
+
+QStringList InstalledProgram::windows() const {
+    if (!running()) {
+        return {};
+    }
+    return desktop_
+        .run(QStringLiteral("xdotool"),
+             {QStringLiteral("search"), QStringLiteral("--pid"), QString::number(pid())})
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+std::optional<QString> InstalledProgram::waitForWindow(const QString& title, int timeoutMs) const {
+    std::optional<QString> found;
+    waitUntil(
+        [&] {
+            const QString out = desktop_.run(
+                QStringLiteral("xdotool"),
+                {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                 QString::number(pid()), QStringLiteral("--name"),
+                 QStringLiteral("^") + QRegularExpression::escape(title) + QStringLiteral("$")});
+            const QStringList ids = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            if (!ids.isEmpty()) {
+                found = ids.first();
+            }
+            return found.has_value();
+        },
+        timeoutMs);
+    return found;
+}
+
+WindowInfo windowInfo(const PrivateDesktop& desktop, const QString& windowId) {
+    const QString out =
+        desktop.run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), windowId});
+    auto number = [&](const QString& key) {
+        const QRegularExpression re(QRegularExpression::escape(key) + QStringLiteral(":\\s*(-?\\d+)"));
+        const auto m = re.match(out);
+        return m.hasMatch() ? m.captured(1).toInt() : 0;
+    };
+    WindowInfo info;
+    info.geometry = QRect(number(QStringLiteral("Absolute upper-left X")),
+                          number(QStringLiteral("Absolute upper-left Y")),
+                          number(QStringLiteral("Width")), number(QStringLiteral("Height")));
+    const auto m = QRegularExpression(QStringLiteral("Map State:\\s*(\\w+)")).match(out);
+    info.mapState = m.hasMatch() ? m.captured(1) : QString();
+    info.viewable = info.mapState == QStringLiteral("IsViewable");
+    return info;
+}

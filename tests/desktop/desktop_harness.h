@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+#include <optional>
+
+#include "support/temp_program_dir.h"
+
+// Desktop tests: the installed program started in a private X desktop of the test's own and
+// driven from outside with the X tools, as a user's desktop would see it.
+
+struct DesktopOptions {
+    bool tray = true;         // jwm with a system tray (false: task list only)
+    bool windowManager = true;
+    bool compositor = false;  // xcompmgr
+    int width = 1920;
+    int height = 1080;
+};
+
+// Xvfb on a free display, jwm and optionally xcompmgr. Stops exactly what it started.
+class PrivateDesktop {
+public:
+    explicit PrivateDesktop(DesktopOptions options = {});
+    ~PrivateDesktop();
+    PrivateDesktop(const PrivateDesktop&) = delete;
+    PrivateDesktop& operator=(const PrivateDesktop&) = delete;
+
+    QString display() const { return display_; }
+    QProcessEnvironment environment() const;
+
+    // Runs an X tool on this desktop and returns what it printed; `status` gets its exit code.
+    QString run(const QString& program, const QStringList& args, int* status = nullptr,
+                int timeoutMs = 15000) const;
+    // Like run, but returns the raw standard output bytes.
+    QByteArray runBytes(const QString& program, const QStringList& args, int* status = nullptr,
+                        int timeoutMs = 15000) const;
+    // Starts a background process on this desktop; it is stopped with the desktop.
+    qint64 startBackground(const QString& program, const QStringList& args);
+    void stopBackground(qint64 pid);
+
+    void startCompositor();
+    void stopCompositor();
+
+    // The whole screen as the X server holds it.
+    QImage screenshot() const;
+
+private:
+    DesktopOptions options_;
+    QTemporaryDir work_;
+    QString display_;
+    std::vector<std::unique_ptr<QProcess>> processes_;  // in start order
+    qint64 compositorPid_ = 0;
+};
+
+struct WindowInfo {
+    QRect geometry;     // client area, absolute
+    bool viewable = false;
+    QString mapState;
+};
+
+// A copy of the installed program (LUMACAP_INSTALL_DIR) with its data folders, a HOME of its
+// own, started on a private desktop.
+class InstalledProgram {
+public:
+    explicit InstalledProgram(PrivateDesktop& desktop, const QString& folderName = QString());
+    ~InstalledProgram();
+
+    TempProgramDir& folder() { return *folder_; }
+    QString home() const { return home_.path(); }
+
+    void start();
+    bool running() const;
+    qint64 pid() const;
+    // Waits for the process to end; returns its exit code, or nullopt on timeout.
+    std::optional<int> waitForExit(int timeoutMs = 10000);
+    QString standardError();
+
+    // Id of a visible window of this program whose title is exactly `title`.
+    std::optional<QString> waitForWindow(const QString& title = QStringLiteral("Lumacap"),
+                                         int timeoutMs = 10000) const;
+    // Every window of this program (by process id), mapped or not.
+    QStringList windows() const;
+
+private:
+    PrivateDesktop& desktop_;
+    std::unique_ptr<TempProgramDir> folder_;
+    QTemporaryDir home_;
+    std::unique_ptr<QProcess> process_;
+};
+
+// Window state as xwininfo reports it.
+WindowInfo windowInfo(const PrivateDesktop& desktop, const QString& windowId);
+// Waits until `predicate` holds, polling every 50 ms.
+bool waitUntil(const std::function<bool()>& predicate, int timeoutMs = 5000);
+// The folder of the installed program under test.
+QString installDir();
