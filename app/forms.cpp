@@ -22,7 +22,9 @@ Forms& Forms::instance() {
     return *current;
 }
 
-void Forms::add(LcForm* form) { forms_.emplace_back(form); }
+void Forms::add(LcForm* form) {
+    forms_.emplace_back(form);
+}
 
 LcForm* Forms::find(const QString& name) const {
     for (const auto& f : forms_) {

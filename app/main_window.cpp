@@ -72,8 +72,8 @@ void LC_Form1_Ini::buildControls() {
     OptCapture2 = makeControl<QRadioButton>(Frame1, "OptCapture2", 2000, 285, 660, 255);
     OptCapture2->setText(QStringLiteral("Tela"));
     OptCapture2->setToolTip(QStringLiteral(" Capturar toda a tela "));
-    BtnCapture = makeButton(Frame1, "BtnCapture", "capture", 2815, 220, 315,
-                            QStringLiteral(" Capturar "));
+    BtnCapture =
+        makeButton(Frame1, "BtnCapture", "capture", 2815, 220, 315, QStringLiteral(" Capturar "));
 
     Label1 = makeLabel(this, "Label1", QStringLiteral("Após captura:"), 390, 810, 1095, 255);
     OptAction0 = makeControl<QRadioButton>(this, "OptAction0", 1590, 815, 855, 200);
@@ -112,8 +112,8 @@ void LC_Form1_Ini::buildControls() {
                              QStringLiteral(" Minimizar para o tray "));
     btnPosition = makeButton(this, "btnPosition", "position", 2345, row, size,
                              QStringLiteral(" Gravar posição "));
-    btnConfig = makeButton(this, "btnConfig", "config", 2645, row, size,
-                           QStringLiteral(" Configuração "));
+    btnConfig =
+        makeButton(this, "btnConfig", "config", 2645, row, size, QStringLiteral(" Configuração "));
     btnHelp = makeButton(this, "btnHelp", "help", 2945, row, size, QStringLiteral(" Ajuda "));
     btnAbout = makeButton(this, "btnAbout", "about", 3245, row, size,
                           QStringLiteral(" Sobre o programa "));
@@ -243,7 +243,9 @@ void LC_Form1_Ini::mouseMoveEvent(QMouseEvent* event) {
     LcForm::mouseMoveEvent(event);
 }
 
-void LC_Form1_Ini::Form_Unload() { UnloadAllForms(); }
+void LC_Form1_Ini::Form_Unload() {
+    UnloadAllForms();
+}
 
 void LC_Form1_Ini::UnloadAllForms() {
     Forms::instance().unloadAll();
@@ -255,4 +257,6 @@ void LC_Form1_Ini::minimize_to_tray() {
     hide();
 }
 
-void LC_Form1_Ini::MinimizeToTaskbar() { showMinimized(); }
+void LC_Form1_Ini::MinimizeToTaskbar() {
+    showMinimized();
+}

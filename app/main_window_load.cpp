@@ -30,10 +30,10 @@ void LC_Form1_Ini::Form_Load() {
 
     // Step 7: the stored place, or centred on the screen (twips).
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const int left = v.left ? *v.left
-                            : (units::tw(screen.width()) - window_metrics::widthTw(this)) / 2;
-    const int top = v.top ? *v.top
-                          : (units::tw(screen.height()) - window_metrics::heightTw(this)) / 2;
+    const int left =
+        v.left ? *v.left : (units::tw(screen.width()) - window_metrics::widthTw(this)) / 2;
+    const int top =
+        v.top ? *v.top : (units::tw(screen.height()) - window_metrics::heightTw(this)) / 2;
     window_metrics::moveTw(this, left, top);
 
     // Step 9 comes before the face is shown so that the choices are set when it appears.

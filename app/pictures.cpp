@@ -103,8 +103,12 @@ void circledGlyph(QPainter& p, const QString& glyph, bool accentFill) {
     p.drawText(QRectF(2.5, 2.5, 19, 19), Qt::AlignCenter, glyph);
 }
 
-void help(QPainter& p) { circledGlyph(p, QStringLiteral("?"), true); }
-void about(QPainter& p) { circledGlyph(p, QStringLiteral("i"), false); }
+void help(QPainter& p) {
+    circledGlyph(p, QStringLiteral("?"), true);
+}
+void about(QPainter& p) {
+    circledGlyph(p, QStringLiteral("i"), false);
+}
 
 void save(QPainter& p) {
     QPainterPath disk;
@@ -164,7 +168,9 @@ const QHash<QString, Painter>& painters() {
 
 }  // namespace
 
-QPixmap programIconPixmap(int size) { return render(programGlyph, size); }
+QPixmap programIconPixmap(int size) {
+    return render(programGlyph, size);
+}
 
 QIcon programIcon() {
     static const QIcon icon = [] {

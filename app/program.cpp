@@ -20,7 +20,9 @@ QString programDir() {
     return dirSlot().isEmpty() ? QCoreApplication::applicationDirPath() : dirSlot();
 }
 
-void setProgramDir(const QString& dir) { dirSlot() = dir; }
+void setProgramDir(const QString& dir) {
+    dirSlot() = dir;
+}
 
 int startProgram(const QString& dir) {
     setProgramDir(dir);

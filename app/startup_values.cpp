@@ -13,7 +13,8 @@ constexpr QChar kSeparator(31);
 [[noreturn]] void invalid(const QString& dbPath, const QString& field, const QString& value,
                           const QString& expected) {
     throw SettingsError(
-        QStringLiteral("Arquivo de configurações %1: o campo %2 contém \"%3\", mas deveria conter %4.")
+        QStringLiteral(
+            "Arquivo de configurações %1: o campo %2 contém \"%3\", mas deveria conter %4.")
             .arg(dbPath, field, value, expected));
 }
 
@@ -54,10 +55,10 @@ QString joinShortcutFlags(const QString& desktop, const QString& menu, const QSt
 
 StartupValues parseStartupValues(const SettingsRow& row, const QString& dbPath) {
     StartupValues v;
-    const QString atalhos = row.atalhos.isEmpty()
-                                ? joinShortcutFlags(QStringLiteral("0"), QStringLiteral("0"),
-                                                    QStringLiteral("0"))
-                                : row.atalhos;
+    const QString atalhos =
+        row.atalhos.isEmpty()
+            ? joinShortcutFlags(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"))
+            : row.atalhos;
     const QStringList pieces = atalhos.split(kSeparator);
     if (pieces.size() < 3) {
         invalid(dbPath, QStringLiteral("atalhos"), atalhos,

@@ -47,13 +47,25 @@ int frameHeightTw(const QWidget* window) {
     return 0;
 }
 
-int leftTw(const QWidget* window) { return units::tw(window->pos().x()); }
-int topTw(const QWidget* window) { return units::tw(window->pos().y()); }
-int widthTw(const QWidget* window) { return units::tw(window->width()) + frameWidthTw(window); }
-int heightTw(const QWidget* window) { return units::tw(window->height()) + frameHeightTw(window); }
+int leftTw(const QWidget* window) {
+    return units::tw(window->pos().x());
+}
+int topTw(const QWidget* window) {
+    return units::tw(window->pos().y());
+}
+int widthTw(const QWidget* window) {
+    return units::tw(window->width()) + frameWidthTw(window);
+}
+int heightTw(const QWidget* window) {
+    return units::tw(window->height()) + frameHeightTw(window);
+}
 
-void setLeftTw(QWidget* window, int left) { window->move(units::px(left), window->pos().y()); }
-void setTopTw(QWidget* window, int top) { window->move(window->pos().x(), units::px(top)); }
+void setLeftTw(QWidget* window, int left) {
+    window->move(units::px(left), window->pos().y());
+}
+void setTopTw(QWidget* window, int top) {
+    window->move(window->pos().x(), units::px(top));
+}
 void moveTw(QWidget* window, int left, int top) {
     window->move(units::px(left), units::px(top));
 }

@@ -4,6 +4,8 @@
 
 namespace platform {
 
-void realBeep() { QApplication::beep(); }
+void realBeep() {
+    QApplication::beep();
+}
 
 }  // namespace platform

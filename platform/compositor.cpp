@@ -1,9 +1,9 @@
 #include "platform/compositor.h"
 
+#include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
-#include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
 #include <memory>
 #include <string>

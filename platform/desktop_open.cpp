@@ -4,6 +4,8 @@
 
 namespace platform {
 
-bool realOpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool realOpenUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
 }  // namespace platform

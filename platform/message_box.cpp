@@ -5,9 +5,9 @@
 namespace platform {
 
 void realMessage(QWidget* parent, const QString& title, const QString& text, MessageIcon icon) {
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
-                                                  : QMessageBox::Information,
-                    title, text, QMessageBox::Ok, parent);
+    QMessageBox box(
+        icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title,
+        text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("LumacapMessage"));
     box.exec();
 }

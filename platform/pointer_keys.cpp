@@ -5,8 +5,12 @@
 
 namespace platform {
 
-Qt::KeyboardModifiers realKeyboardModifiers() { return QGuiApplication::queryKeyboardModifiers(); }
+Qt::KeyboardModifiers realKeyboardModifiers() {
+    return QGuiApplication::queryKeyboardModifiers();
+}
 
-QPoint realCursorPos() { return QCursor::pos(); }
+QPoint realCursorPos() {
+    return QCursor::pos();
+}
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/services.h"
 
 #include "platform/beep.h"
+#include "platform/clipboard.h"
 #include "platform/compositor.h"
 #include "platform/desktop_open.h"
 #include "platform/message_box.h"
@@ -20,6 +21,7 @@ Services& services() {
         .trayAvailable = &realTrayAvailable,
         .compositorActive = &realCompositorActive,
         .grabScreen = &realGrabScreen,
+        .putImageOnClipboard = &realPutImageOnClipboard,
     };
     return s;
 }

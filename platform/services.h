@@ -34,6 +34,8 @@ struct Services {
     std::function<bool()> compositorActive;
     // Pixels of the primary screen, in screen pixels.
     std::function<QImage(const QRect&)> grabScreen;
+    // Empties the clipboard and puts a picture on it; false with a reason when it failed.
+    std::function<bool(const QImage&, QString* error)> putImageOnClipboard;
 };
 
 Services& services();
@@ -42,7 +44,9 @@ Services& services();
 template <class F>
 class ScopedService {
 public:
-    ScopedService(F& slot, F replacement) : slot_(slot), saved_(slot) { slot_ = std::move(replacement); }
+    ScopedService(F& slot, F replacement) : slot_(slot), saved_(slot) {
+        slot_ = std::move(replacement);
+    }
     ~ScopedService() { slot_ = std::move(saved_); }
     ScopedService(const ScopedService&) = delete;
     ScopedService& operator=(const ScopedService&) = delete;

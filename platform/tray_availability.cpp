@@ -4,6 +4,8 @@
 
 namespace platform {
 
-bool realTrayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+bool realTrayAvailable() {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
 
 }  // namespace platform

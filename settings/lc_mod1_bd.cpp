@@ -13,7 +13,9 @@ void LC_Mod1_BD::SetDatabasePath(const QString& programDir) {
     path() = programDir + QLatin1String(kFolder) + QLatin1String(kFileName);
 }
 
-QString LC_Mod1_BD::dbPath() { return path(); }
+QString LC_Mod1_BD::dbPath() {
+    return path();
+}
 
 SettingsRow LC_Mod1_BD::readSettings() {
     SqliteDb db(path());

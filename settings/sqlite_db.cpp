@@ -26,14 +26,17 @@ SqliteDb::SqliteDb(const QString& path) : path_(path) {
         const QString reason = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString();
         sqlite3_close(db_);
         db_ = nullptr;
-        throw SettingsError(QStringLiteral("Não foi possível abrir o arquivo de configurações %1: %2")
-                                .arg(path, reason));
+        throw SettingsError(
+            QStringLiteral("Não foi possível abrir o arquivo de configurações %1: %2")
+                .arg(path, reason));
     }
     // A second copy of the program may hold the file for a moment.
     sqlite3_busy_timeout(db_, 2000);
 }
 
-SqliteDb::~SqliteDb() { sqlite3_close(db_); }
+SqliteDb::~SqliteDb() {
+    sqlite3_close(db_);
+}
 
 void SqliteDb::fail(const QString& what) const {
     throw SettingsError(QStringLiteral("Arquivo de configurações %1: %2 (%3)")

@@ -14,7 +14,9 @@ namespace {
 
 const QString kDesktopDir = QStringLiteral(LUMACAP_DESKTOP_DIR);
 
-void sleepMs(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
+void sleepMs(int ms) {
+    QThread::msleep(static_cast<unsigned long>(ms));
+}
 
 }  // namespace
 
@@ -170,9 +172,9 @@ void PrivateDesktop::stopCompositor() {
 }
 
 QImage PrivateDesktop::screenshot() const {
-    const QByteArray png = runBytes(QStringLiteral("import"),
-                                    {QStringLiteral("-window"), QStringLiteral("root"),
-                                     QStringLiteral("png:-")});
+    const QByteArray png =
+        runBytes(QStringLiteral("import"),
+                 {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
     return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
@@ -208,7 +210,9 @@ bool InstalledProgram::running() const {
     return process_ && process_->state() != QProcess::NotRunning;
 }
 
-qint64 InstalledProgram::pid() const { return process_ ? process_->processId() : 0; }
+qint64 InstalledProgram::pid() const {
+    return process_ ? process_->processId() : 0;
+}
 
 std::optional<int> InstalledProgram::waitForExit(int timeoutMs) {
     if (!process_) {
@@ -257,10 +261,10 @@ std::optional<QString> InstalledProgram::waitForWindow(const QString& title, int
 }
 
 WindowInfo windowInfo(const PrivateDesktop& desktop, const QString& windowId) {
-    const QString out =
-        desktop.run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), windowId});
+    const QString out = desktop.run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), windowId});
     auto number = [&](const QString& key) {
-        const QRegularExpression re(QRegularExpression::escape(key) + QStringLiteral(":\\s*(-?\\d+)"));
+        const QRegularExpression re(QRegularExpression::escape(key) +
+                                    QStringLiteral(":\\s*(-?\\d+)"));
         const auto m = re.match(out);
         return m.hasMatch() ? m.captured(1).toInt() : 0;
     };

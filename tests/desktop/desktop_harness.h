@@ -15,7 +15,7 @@
 // driven from outside with the X tools, as a user's desktop would see it.
 
 struct DesktopOptions {
-    bool tray = true;         // jwm with a system tray (false: task list only)
+    bool tray = true;  // jwm with a system tray (false: task list only)
     bool windowManager = true;
     bool compositor = false;  // xcompmgr
     int width = 1920;
@@ -58,7 +58,7 @@ private:
 };
 
 struct WindowInfo {
-    QRect geometry;     // client area, absolute
+    QRect geometry;  // client area, absolute
     bool viewable = false;
     QString mapState;
 };

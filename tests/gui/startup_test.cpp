@@ -74,8 +74,7 @@ TEST_F(StartUp, UnusableSettingsStopWithStatusOneAndAMessageNamingTheFile) {
         {"missing row", [](TempProgramDir& d) { d.exec("DELETE FROM Tabela1"); }, "id=1"},
         {"short atalhos", [](TempProgramDir& d) { d.setField("atalhos", "1"); }, "atalhos"},
         {"optMax", [](TempProgramDir& d) { d.setField("optMax", "sim"); }, "optMax"},
-        {"iniMinimized", [](TempProgramDir& d) { d.setField("iniMinimized", ""); },
-         "iniMinimized"},
+        {"iniMinimized", [](TempProgramDir& d) { d.setField("iniMinimized", ""); }, "iniMinimized"},
         {"left", [](TempProgramDir& d) { d.setField("left", "abc"); }, "left"},
         {"top", [](TempProgramDir& d) { d.setField("top", "1e99"); }, "top"},
     };

@@ -11,7 +11,8 @@ namespace {
 void copyTree(const QString& from, const QString& to) {
     QDir().mkpath(to);
     const QDir src(from);
-    for (const QFileInfo& info : src.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+    for (const QFileInfo& info :
+         src.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString target = to + QLatin1Char('/') + info.fileName();
         if (info.isDir()) {
             copyTree(info.filePath(), target);
@@ -43,7 +44,9 @@ TempProgramDir::TempProgramDir(const QString& source, const QString& folderName)
     copyTree(source, path_);
 }
 
-QString TempProgramDir::dbPath() const { return path_ + QStringLiteral("/BD/SO_Config.mdb"); }
+QString TempProgramDir::dbPath() const {
+    return path_ + QStringLiteral("/BD/SO_Config.mdb");
+}
 
 void TempProgramDir::exec(const QString& sql) const {
     Db db(dbPath());
@@ -64,7 +67,8 @@ void TempProgramDir::setField(const QString& field, const QString& value) const 
     if (value.isNull()) {
         sqlite3_bind_null(stmt, 1);
     } else {
-        sqlite3_bind_text(stmt, 1, bytes.constData(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(stmt, 1, bytes.constData(), static_cast<int>(bytes.size()),
+                          SQLITE_TRANSIENT);
     }
     const int rc = sqlite3_step(stmt);
     sqlite3_finalize(stmt);

@@ -50,9 +50,11 @@ TEST_F(SettingsStore, StatementTextsAreExact) {
               "update Tabela1 set [miniLeft]=7680,[miniTop]=4320 where id=1");
     EXPECT_EQ(statements::updateFixedSize(300, 200),
               "UPDATE Tabela1 SET [fixWidth]='300', [fixHeight]='200' WHERE id=1");
-    EXPECT_EQ(statements::updateOptions("1", "0", "1", QString("1") + QChar(31) + "0" + QChar(31) + "1"),
-              QString("UPDATE Tabela1 SET [iniMinimized]='1', [optTaskbar]='0',  [optMax]='1',  "
-                      "[atalhos]='1") + QChar(31) + "0" + QChar(31) + "1' WHERE id=1");
+    EXPECT_EQ(
+        statements::updateOptions("1", "0", "1", QString("1") + QChar(31) + "0" + QChar(31) + "1"),
+        QString("UPDATE Tabela1 SET [iniMinimized]='1', [optTaskbar]='0',  [optMax]='1',  "
+                "[atalhos]='1") +
+            QChar(31) + "0" + QChar(31) + "1' WHERE id=1");
 }
 
 TEST_F(SettingsStore, EachUpdateWritesItsFieldsAndNothingElse) {

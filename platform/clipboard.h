@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace platform {
+
+// Empties the clipboard and puts `image` on it. The PNG that other programs ask for is encoded
+// once, in the background, and every request is served from those bytes. Returns false with the
+// reason when the picture could not be placed.
+bool realPutImageOnClipboard(const QImage& image, QString* error);
+
+}  // namespace platform

@@ -1,0 +1,53 @@
+#include "platform/encoded_image_mime.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+
+namespace {
+
+const QString kPng = QStringLiteral("image/png");
+const QString kQtImage = QStringLiteral("application/x-qt-image");
+
+QByteArray encodePng(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    // Light compression: a screen capture shrinks well and stays fast to encode.
+    writer.setQuality(90);
+    writer.write(image);
+    return bytes;
+}
+
+}  // namespace
+
+EncodedImageMime::EncodedImageMime(const QImage& image)
+    : image_(image), png_(std::async(std::launch::async, encodePng, image).share()) {}
+
+EncodedImageMime::~EncodedImageMime() {
+    if (png_.valid()) {
+        png_.wait();  // the worker holds a copy of the image; let it finish before we go
+    }
+}
+
+QStringList EncodedImageMime::formats() const {
+    return {kQtImage, kPng};
+}
+
+bool EncodedImageMime::hasFormat(const QString& mimeType) const {
+    return mimeType == kQtImage || mimeType == kPng;
+}
+
+QByteArray EncodedImageMime::png() const {
+    return png_.get();
+}
+
+QVariant EncodedImageMime::retrieveData(const QString& mimeType, QMetaType type) const {
+    if (mimeType == kPng) {
+        return png();
+    }
+    if (mimeType == kQtImage) {
+        return image_;
+    }
+    return QMimeData::retrieveData(mimeType, type);
+}
