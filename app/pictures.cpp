@@ -127,6 +127,123 @@ void save(QPainter& p) {
     p.drawRoundedRect(QRectF(6, 13, 12, 6.5), 1, 1);
 }
 
+void pen(QPainter& p) {
+    QPainterPath body;
+    body.moveTo(16, 3.5);
+    body.lineTo(20.5, 8);
+    body.lineTo(8.5, 20);
+    body.lineTo(3.5, 20.5);
+    body.lineTo(4, 15.5);
+    body.closeSubpath();
+    p.setPen(inkPen(1.8));
+    p.setBrush(kAccent);
+    p.drawPath(body);
+    p.drawLine(QPointF(13.5, 6), QPointF(18, 10.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawPolygon(QPolygonF({{3.5, 20.5}, {4, 17.5}, {6.5, 20}}));
+}
+
+void bucket(QPainter& p) {
+    QPainterPath pail;
+    pail.moveTo(4, 10);
+    pail.lineTo(11, 3);
+    pail.lineTo(19, 11);
+    pail.lineTo(12, 18);
+    pail.closeSubpath();
+    p.setPen(inkPen(1.8));
+    p.setBrush(kLight);
+    p.drawPath(pail);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccent);
+    p.drawPolygon(QPolygonF({{4, 10}, {19, 11}, {12, 18}}));
+    QPainterPath drop;
+    drop.moveTo(20, 13);
+    drop.cubicTo(18, 16.5, 17.5, 18, 17.5, 19);
+    drop.arcTo(QRectF(17.5, 17.5, 5, 4.5), 180, 180);
+    drop.cubicTo(22.5, 18, 22, 16.5, 20, 13);
+    p.drawPath(drop);
+}
+
+void text(QPainter& p) {
+    p.setPen(inkPen(2.6));
+    p.drawLine(QPointF(4, 5), QPointF(20, 5));
+    p.drawLine(QPointF(12, 5), QPointF(12, 20));
+    p.setPen(QPen(kAccent, 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(8, 20), QPointF(16, 20));
+}
+
+void stickers(QPainter& p) {
+    p.setPen(inkPen(1.8));
+    p.setBrush(QColor(0xfb, 0xbf, 0x24));
+    p.drawEllipse(QPointF(12, 12), 9.5, 9.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawEllipse(QPointF(8.8, 9.5), 1.5, 1.8);
+    p.drawEllipse(QPointF(15.2, 9.5), 1.5, 1.8);
+    p.setPen(inkPen(1.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(7, 9, 10, 8.5), 200 * 16, 140 * 16);
+}
+
+// A filled band with an arrow pushing it away: new space above or below the picture.
+void grow(QPainter& p, bool up) {
+    p.save();
+    if (!up) {
+        p.translate(0, 24);
+        p.scale(1, -1);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccent);
+    p.drawRoundedRect(QRectF(3, 2.5, 18, 4.5), 1.2, 1.2);
+    p.setPen(inkPen(2.4));
+    p.drawLine(QPointF(12, 21.5), QPointF(12, 10));
+    p.drawPolyline(QPolygonF({{6.5, 15}, {12, 9.5}, {17.5, 15}}));
+    p.restore();
+}
+void growUp(QPainter& p) {
+    grow(p, true);
+}
+void growDown(QPainter& p) {
+    grow(p, false);
+}
+
+void clipboard(QPainter& p) {
+    p.setPen(inkPen(1.8));
+    p.setBrush(kLight);
+    p.drawRoundedRect(QRectF(4, 4, 16, 18), 2, 2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccent);
+    p.drawRoundedRect(QRectF(8, 2, 8, 5), 1.5, 1.5);
+    p.setPen(inkPen(1.6));
+    p.drawLine(QPointF(8, 12), QPointF(16, 12));
+    p.drawLine(QPointF(8, 16.5), QPointF(14, 16.5));
+}
+
+void reset(QPainter& p) {
+    p.setPen(inkPen(2.4));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(4, 4, 16, 16), 100 * 16, 290 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccent);
+    p.drawPolygon(QPolygonF({{6, 1.5}, {12.5, 3.8}, {7.2, 9}}));
+}
+
+void rotate(QPainter& p) {
+    p.setPen(inkPen(2.4));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(4, 4, 16, 16), 150 * 16, -250 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccent);
+    p.drawPolygon(QPolygonF({{18, 1.5}, {11.5, 3.8}, {16.8, 9}}));
+}
+
+void closeCross(QPainter& p) {
+    p.setPen(inkPen(2.6));
+    p.drawLine(QPointF(6, 6), QPointF(18, 18));
+    p.drawLine(QPointF(18, 6), QPointF(6, 18));
+}
+
 void programGlyph(QPainter& p) {
     QLinearGradient g(0, 0, 0, 24);
     g.setColorAt(0, QColor(0x3b, 0x82, 0xf6));
@@ -162,6 +279,17 @@ const QHash<QString, Painter>& painters() {
         {QStringLiteral("tray"), tray},          {QStringLiteral("position"), position},
         {QStringLiteral("config"), config},      {QStringLiteral("help"), help},
         {QStringLiteral("about"), about},        {QStringLiteral("save"), save},
+        // The editor's tools.
+        {QStringLiteral("pen"), pen},
+        {QStringLiteral("bucket"), bucket},
+        {QStringLiteral("text"), text},
+        {QStringLiteral("stickers"), stickers},
+        {QStringLiteral("growup"), growUp},
+        {QStringLiteral("growdown"), growDown},
+        {QStringLiteral("clipboard"), clipboard},
+        {QStringLiteral("reset"), reset},
+        {QStringLiteral("rotate"), rotate},
+        {QStringLiteral("close"), closeCross},
     };
     return table;
 }

@@ -14,7 +14,9 @@ QIcon programIcon();
 QPixmap programIconPixmap(int size);
 
 // A button picture by name, size x size pixels. Names: "capture", "mini", "tray", "position",
-// "config", "help", "about", "save". An unknown name gives an empty picture.
+// "config", "help", "about", "save", and the editor's "pen", "bucket", "text", "stickers",
+// "growup", "growdown", "clipboard", "reset", "rotate", "close". An unknown name gives an
+// empty picture.
 QPixmap button(const QString& name, int size);
 
 }  // namespace pictures

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+#include <algorithm>
+
+class QDragEnterEvent;
+class QDropEvent;
+
+// The editor's canvas, PicDrawBox. Its picture (the persistent image) is the document: every
+// capture is put into it, every tool draws into it, undo, save and copy read it. It is shown
+// inside a sunken border 2 pixels wide, so the widget is 4 pixels wider and taller than the
+// picture (60 twips).
+//
+// Tools draw on image() and then call update(). Mouse positions are reported in picture
+// pixels; keys pressed while the canvas has the focus are reported as they come.
+class Canvas : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kBorderPx = 2;
+    static constexpr int kBorderTw = 30;  // each side
+
+    explicit Canvas(QWidget* parent = nullptr);
+
+    QImage& image() { return image_; }
+    const QImage& image() const { return image_; }
+    // Makes `picture` the canvas picture and sizes the widget to it plus the border.
+    void setImage(const QImage& picture);
+
+    // Outer size in twips: the picture plus the border.
+    int widthTw() const;
+    int heightTw() const;
+    // Picture pixels for an outer size in twips (never below 0).
+    static int innerPixels(int outerTw);
+
+    // Fills the whole picture with the background colour.
+    void clear();
+
+    // Stroke colour of lines and text (the picture box's foreground colour).
+    QColor foreColor() const { return foreColor_; }
+    void setForeColor(const QColor& c) { foreColor_ = c; }
+    // Colour that clear() and new space take. Setting it leaves the picture as it is.
+    QColor backColor() const { return backColor_; }
+    void setBackColor(const QColor& c) { backColor_ = c; }
+    // Pen width in pixels, never below 1.
+    int lineWidth() const { return lineWidth_; }
+    void setLineWidth(int width) { lineWidth_ = std::max(1, width); }
+
+    // Widget position to picture pixels.
+    QPoint toImage(const QPointF& widgetPos) const;
+
+Q_SIGNALS:
+    void mousePressed(const QPoint& pos, Qt::MouseButton button, Qt::MouseButtons buttons,
+                      Qt::KeyboardModifiers modifiers);
+    void mouseMoved(const QPoint& pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void mouseReleased(const QPoint& pos, Qt::MouseButton button, Qt::MouseButtons buttons,
+                       Qt::KeyboardModifiers modifiers);
+    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
+    // Drag and drop onto the canvas (stickers). Accept the event in a slot to take the drop.
+    void dragEntered(QDragEnterEvent* event);
+    void dropped(QDropEvent* event, const QPoint& pos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void fitToImage();
+
+    QImage image_;
+    QColor foreColor_;
+    QColor backColor_;
+    int lineWidth_ = 1;
+};

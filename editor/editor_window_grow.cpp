@@ -1,0 +1,115 @@
+// Grow up, grow down and reset.
+#include <QLineEdit>
+#include <QPainter>
+
+#include "app/picture_button.h"
+#include "app/units.h"
+#include "app/window_metrics.h"
+#include "editor/canvas.h"
+#include "editor/editor_window.h"
+#include "editor/picture_holder.h"
+#include "editor/swatch.h"
+#include "platform/services.h"
+
+namespace {
+
+void tellNoMemory(QWidget* parent, const QString& what) {
+    platform::services().message(
+        parent, QStringLiteral("Lumacap"),
+        QStringLiteral("Não foi possível %1: não há memória suficiente para uma imagem desse "
+                       "tamanho.")
+            .arg(what),
+        platform::MessageIcon::Critical);
+}
+
+}  // namespace
+
+void LC_Form3_pic::btnUpMais_Click() {
+    grow(true);
+}
+void LC_Form3_pic::btnDownMais_Click() {
+    grow(false);
+}
+
+int LC_Form3_pic::growAmountTw() const {
+    // The box takes digits only, so anything but a positive number means nothing to add.
+    return units::tw(txtNumHeight->text().toInt());
+}
+
+void LC_Form3_pic::grow(bool up) {
+    const int n = growAmountTw();
+    if (n <= 0) {
+        return;
+    }
+    const int h = PicDrawBox->heightTw();
+    const QImage kept = PicDrawBox->image();
+    const int band = units::px(n);
+    QImage grown(kept.width(), kept.height() + band, QImage::Format_RGB32);
+    if (grown.isNull()) {
+        tellNoMemory(this, QStringLiteral("aumentar a imagem em %1 pixels").arg(band));
+        return;
+    }
+
+    labels_.lblAddHeight = QString::number(labels_.lblAddHeight.toInt() + n);
+    history_.historyLocked = false;
+    SaveUndoStep();  // the step holds the picture before the growth
+    labels_.lblMeHeight = QString::number(h + 1030 + n);
+    fraMain->resize(fraMain->width(), units::px(h + 1030));
+
+    const QColor fill = swatch::color(lblCorBG);
+    if (up) {
+        grown.fill(PicDrawBox->backColor());
+        QPainter p(&grown);
+        p.fillRect(QRect(0, 0, grown.width(), band), fill);
+        p.drawImage(0, band, kept);
+    } else {
+        // The fill colour becomes the canvas's background from here on.
+        PicDrawBox->setBackColor(fill);
+        grown.fill(fill);
+        QPainter p(&grown);
+        p.drawImage(0, 0, kept);
+    }
+    PicDrawBox->setImage(grown);
+    setWindowHeightTw(labels_.lblMeHeight.toInt());
+    afterCanvasResize();
+    PicDrawBox->setFocus();
+    PicDrawBox->setForeColor(swatch::color(lblCorFG));
+}
+
+void LC_Form3_pic::btnReset_Click() {
+    // With no unedited capture kept there is nothing to go back to: the canvas stays.
+    if (PicBackBG->isEmpty()) {
+        return;
+    }
+    const QImage& stored = PicBackBG->picture();
+    // The canvas keeps its width and takes the stored picture's height.
+    QImage fresh(PicDrawBox->image().width(), stored.height(), QImage::Format_RGB32);
+    if (fresh.isNull()) {
+        tellNoMemory(this, QStringLiteral("voltar à imagem capturada"));
+        return;
+    }
+    history_.reset();
+    PicDrawBox->setBackColor(Qt::white);
+    fresh.fill(Qt::white);
+    {
+        QPainter p(&fresh);
+        p.drawImage(0, 0, stored);
+    }
+    PicDrawBox->setImage(fresh);
+    setWindowHeightTw(PicDrawBox->heightTw() + 1030);
+    afterCanvasResize();
+}
+
+void LC_Form3_pic::setWindowHeightTw(int height) {
+    // A maximised window keeps its size; only the canvas changes.
+    if (!isMaximized()) {
+        window_metrics::setHeightTw(this, height);
+    }
+}
+
+void LC_Form3_pic::afterCanvasResize() {
+    // The window may not have changed size (maximised, or already that tall), and a hidden
+    // window hears of it only when shown: lay out for the new canvas either way.
+    Form_Resize();
+    PicDrawBox->update();
+}

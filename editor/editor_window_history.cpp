@@ -1,0 +1,72 @@
+// The editor's side of the undo history: what it records and how a state is shown again.
+#include <QPainter>
+
+#include "app/units.h"
+#include "app/window_metrics.h"
+#include "editor/canvas.h"
+#include "editor/editor_window.h"
+#include "platform/services.h"
+
+void LC_Form3_pic::SaveUndoStep() {
+    history_.SaveUndoStep(*this);
+}
+void LC_Form3_pic::SaveRedoTip() {
+    history_.SaveRedoTip(*this);
+}
+void LC_Form3_pic::UndoStep() {
+    history_.UndoStep(*this);
+}
+void LC_Form3_pic::RedoStep() {
+    history_.RedoStep(*this);
+}
+
+void LC_Form3_pic::onCanvasKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (history_.pressKey(key, modifiers, *this) == CanvasKey::Copy) {
+        Q_EMIT copyRequested();
+    }
+}
+
+const QImage& LC_Form3_pic::canvasPicture() const {
+    return PicDrawBox->image();
+}
+int LC_Form3_pic::canvasHeightTw() const {
+    return PicDrawBox->heightTw();
+}
+int LC_Form3_pic::windowHeightTw() const {
+    return labels_.lblMeHeight.toInt();
+}
+bool LC_Form3_pic::maximised() const {
+    return isMaximized();
+}
+
+void LC_Form3_pic::restoreState(const TiledSnapshot& picture, int canvasHeight,
+                                std::optional<int> windowHeight) {
+    QImage& image = PicDrawBox->image();
+    const QSize size(image.width(), Canvas::innerPixels(canvasHeight));
+    // Same size: written in place, no new picture. Otherwise composed afresh.
+    if (image.size() == size && picture.writeInto(image)) {
+        PicDrawBox->update();
+    } else {
+        // The stored picture goes at the top left of a canvas of the stored height and the
+        // present width, over the background colour.
+        QImage composed(size, QImage::Format_RGB32);
+        if (composed.isNull()) {
+            platform::services().message(
+                this, QStringLiteral("Lumacap"),
+                QStringLiteral("Não foi possível desfazer: não há memória suficiente para uma "
+                               "imagem desse tamanho."),
+                platform::MessageIcon::Critical);
+            return;
+        }
+        composed.fill(PicDrawBox->backColor());
+        QPainter p(&composed);
+        p.drawImage(0, 0, picture.toImage());
+        p.end();
+        PicDrawBox->setImage(composed);
+    }
+    if (windowHeight) {
+        setWindowHeightTw(*windowHeight);
+        labels_.lblMeHeight = QString::number(*windowHeight);
+    }
+    afterCanvasResize();
+}
