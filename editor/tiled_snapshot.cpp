@@ -25,16 +25,32 @@ QRect TiledSnapshot::tileRect(int column, int row) const {
     return {x, y, std::min(kTile, size_.width() - x), std::min(kTile, size_.height() - y)};
 }
 
-bool TiledSnapshot::tileEquals(const QByteArray& tile, const QImage& image, const QRect& r) const {
+const uchar* TiledSnapshot::tileLine(const Tile& t, const QRect& r, int y) const {
+    if (t.isNull()) {
+        return whole_.constScanLine(r.y() + y) + r.x() * bytesPerPixel_;
+    }
+    return reinterpret_cast<const uchar*>(t.constData()) +
+           static_cast<std::size_t>(y) * r.width() * bytesPerPixel_;
+}
+
+bool TiledSnapshot::tileEquals(const Tile& t, const QImage& image, const QRect& r) const {
     const std::size_t rowBytes = static_cast<std::size_t>(r.width()) * bytesPerPixel_;
-    const char* stored = tile.constData();
-    for (int y = 0; y < r.height(); ++y, stored += rowBytes) {
+    for (int y = 0; y < r.height(); ++y) {
         const uchar* line = image.constScanLine(r.y() + y) + r.x() * bytesPerPixel_;
-        if (std::memcmp(line, stored, rowBytes) != 0) {
+        if (std::memcmp(line, tileLine(t, r, y), rowBytes) != 0) {
             return false;
         }
     }
     return true;
+}
+
+const void* TiledSnapshot::tileData(int i) const {
+    const Tile& t = tiles_.at(static_cast<std::size_t>(i));
+    if (!t.isNull()) {
+        return t.constData();
+    }
+    const Grid g = grid();
+    return tileLine(t, tileRect(i % g.columns, i / g.columns), 0);
 }
 
 TiledSnapshot TiledSnapshot::take(const QImage& source, const TiledSnapshot* base) {
@@ -50,28 +66,39 @@ TiledSnapshot TiledSnapshot::take(const QImage& source, const TiledSnapshot* bas
     s.tiles_.reserve(static_cast<std::size_t>(g.columns) * g.rows);
 
     const bool comparable = base && !base->isNull() && base->format_ == s.format_;
-    const Grid bg = comparable ? base->grid() : Grid{};
+    if (!comparable) {
+        // Nothing to share with: keep the picture's own buffer.
+        s.whole_ = image;
+        s.tiles_.resize(static_cast<std::size_t>(g.columns) * g.rows);
+        return s;
+    }
+    s.whole_ = base->whole_;
+    bool usesWhole = false;
+    const Grid bg = base->grid();
     for (int row = 0; row < g.rows; ++row) {
         for (int column = 0; column < g.columns; ++column) {
             const QRect r = s.tileRect(column, row);
-            if (comparable && column < bg.columns && row < bg.rows &&
-                base->tileRect(column, row) == r) {
-                const QByteArray& old =
-                    base->tiles_[static_cast<std::size_t>(row) * bg.columns + column];
-                if (s.tileEquals(old, image, r)) {
+            if (column < bg.columns && row < bg.rows && base->tileRect(column, row) == r) {
+                const Tile& old = base->tiles_[static_cast<std::size_t>(row) * bg.columns + column];
+                // A tile of the base's whole picture lies at the same place in this one's.
+                if (base->tileEquals(old, image, r)) {
+                    usesWhole = usesWhole || old.isNull();
                     s.tiles_.push_back(old);
                     continue;
                 }
             }
             const std::size_t rowBytes = static_cast<std::size_t>(r.width()) * s.bytesPerPixel_;
-            QByteArray tile(static_cast<qsizetype>(rowBytes * r.height()), Qt::Uninitialized);
-            char* out = tile.data();
+            QByteArray bytes(static_cast<qsizetype>(rowBytes * r.height()), Qt::Uninitialized);
+            char* out = bytes.data();
             for (int y = 0; y < r.height(); ++y, out += rowBytes) {
                 std::memcpy(out, image.constScanLine(r.y() + y) + r.x() * s.bytesPerPixel_,
                             rowBytes);
             }
-            s.tiles_.push_back(std::move(tile));
+            s.tiles_.push_back(std::move(bytes));
         }
+    }
+    if (!usesWhole) {
+        s.whole_ = QImage();  // no tile lies in it: do not keep it alive
     }
     return s;
 }
@@ -84,10 +111,11 @@ bool TiledSnapshot::writeInto(QImage& image) const {
     for (int row = 0; row < g.rows; ++row) {
         for (int column = 0; column < g.columns; ++column) {
             const QRect r = tileRect(column, row);
+            const Tile& t = tiles_[static_cast<std::size_t>(row) * g.columns + column];
             const std::size_t rowBytes = static_cast<std::size_t>(r.width()) * bytesPerPixel_;
-            const char* in = tiles_[static_cast<std::size_t>(row) * g.columns + column].constData();
-            for (int y = 0; y < r.height(); ++y, in += rowBytes) {
-                std::memcpy(image.scanLine(r.y() + y) + r.x() * bytesPerPixel_, in, rowBytes);
+            for (int y = 0; y < r.height(); ++y) {
+                std::memcpy(image.scanLine(r.y() + y) + r.x() * bytesPerPixel_, tileLine(t, r, y),
+                            rowBytes);
             }
         }
     }
@@ -126,17 +154,20 @@ bool TiledSnapshot::matches(const QImage& source) const {
     return true;
 }
 
-std::size_t bytesHeld(const std::vector<const TiledSnapshot*>& snapshots) {
-    std::unordered_set<const char*> seen;
+std::size_t TiledSnapshot::bytesHeld(const std::vector<const TiledSnapshot*>& snapshots) {
+    std::unordered_set<const void*> seen;
     std::size_t bytes = 0;
     for (const TiledSnapshot* s : snapshots) {
         if (!s) {
             continue;
         }
-        bytes += s->tiles().size() * sizeof(QByteArray);
-        for (const QByteArray& tile : s->tiles()) {
-            if (seen.insert(tile.constData()).second) {
-                bytes += static_cast<std::size_t>(tile.size());
+        bytes += s->tiles_.size() * sizeof(Tile);
+        if (!s->whole_.isNull() && seen.insert(s->whole_.constBits()).second) {
+            bytes += static_cast<std::size_t>(s->whole_.sizeInBytes());
+        }
+        for (const Tile& t : s->tiles_) {
+            if (!t.isNull() && seen.insert(t.constData()).second) {
+                bytes += static_cast<std::size_t>(t.size());
             }
         }
     }

@@ -118,5 +118,5 @@ std::size_t UndoHistory::bytesHeld() const {
     for (const Record& r : records_) {
         all.push_back(&r.picture);
     }
-    return ::bytesHeld(all);
+    return TiledSnapshot::bytesHeld(all);
 }

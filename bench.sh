@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the benchmarks in build-bench/ and runs every one of them
+# (the programs named *_bench) inside a private X desktop. Extra arguments go to each program,
+# e.g. ./bench.sh --benchmark_filter=Undo
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/common.sh
+
+install_missing "${RUN_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
+build build-bench -DLUMACAP_BENCH=ON -DLUMACAP_TESTS=OFF
+
+status=0
+for program in build-bench/bench/*_bench; do
+    [ -x "$program" ] || continue
+    echo "== $(basename "$program")"
+    tests/desktop/private_desktop.sh --no-wm -- "$program" "$@" || status=1
+done
+exit $status
