@@ -124,6 +124,19 @@ TEST_F(EditorWindow, GrowUpAddsABandOfTheFillColourOnTop) {
     EXPECT_NEAR(window_metrics::heightTw(editor), 3865, 14);
     EXPECT_EQ(canvas()->foreColor(), QColor(Qt::green));
     EXPECT_EQ(editor->history().histPos(), 1);
+    EXPECT_EQ(editor->focusWidget(), canvas()) << "the canvas keys must work right after";
+}
+
+TEST_F(EditorWindow, ToolButtonsSinkOnePixelWhilePressed) {
+    openAsCapture(pattern(300, 165));
+    for (QWidget* b :
+         {static_cast<QWidget*>(editor->btnSave), static_cast<QWidget*>(editor->lblCorBG)}) {
+        const QPoint rest = b->pos();
+        QTest::mousePress(b, Qt::LeftButton);
+        EXPECT_EQ(b->pos(), rest + QPoint(1, 1)) << b->objectName().toStdString();
+        QTest::mouseRelease(b, Qt::LeftButton);
+        EXPECT_EQ(b->pos(), rest) << b->objectName().toStdString();
+    }
 }
 
 TEST_F(EditorWindow, GrowDownKeepsTheFillColourAsBackgroundUntilReset) {
