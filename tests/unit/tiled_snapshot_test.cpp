@@ -8,9 +8,9 @@
 
 namespace {
 
-QImage noise(int w, int h, quint32 seed, QImage::Format f = QImage::Format_RGB32) {
+QImage noise(int w, int h, quint32 start, QImage::Format f = QImage::Format_RGB32) {
     QImage img(w, h, QImage::Format_ARGB32);
-    QRandomGenerator rng(seed);
+    QRandomGenerator rng(start);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             img.setPixel(x, y, rng.generate());
