@@ -167,6 +167,7 @@ void LC_Form1_Ini::wireControls() {
     connect(TimerMensagem, &QTimer::timeout, this, &LC_Form1_Ini::TimerMensagem_Timer);
     connect(TimerHideForm, &QTimer::timeout, this, &LC_Form1_Ini::TimerHideForm_Timer);
     connect(TimerFormNothing, &QTimer::timeout, this, &LC_Form1_Ini::TimerFormNothing_Timer);
+    wireInfoButtons();
 }
 
 void LC_Form1_Ini::wirePressEffect(PictureButton* button) {
