@@ -39,6 +39,8 @@ void InfoWindow::Form_Unload() {
     if (!main) {
         return;
     }
+    // Closed before the main window's hiding came due: that hiding must not follow the return.
+    main->TimerHideForm->stop();
     using namespace window_metrics;
     setLeftTw(main, leftTw(this));
     setTopTw(main, topTw(this) -

@@ -110,6 +110,8 @@ void drawFrame(QPainter& p, const QRect& area, int page, int pages, const QStrin
 
 int makeReadmePdf(const QString& sourcePath, const QString& outPath,
                   const QHash<QString, QString>& values) {
+    // A failed run leaves no document behind, neither a partly written one nor an older one.
+    QFile::remove(outPath);
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly)) {
         fail(QStringLiteral("cannot read %1: %2").arg(sourcePath, source.errorString()));
@@ -122,8 +124,6 @@ int makeReadmePdf(const QString& sourcePath, const QString& outPath,
         return 1;
     }
 
-    // A partly written document must not pass for a made one.
-    QFile::remove(outPath);
     bool ok = false;
     {
         QPdfWriter writer(outPath);
