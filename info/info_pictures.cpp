@@ -48,7 +48,7 @@ void drawLogo(QPainter& p) {
     p.setPen(pen(kLight, 3.2));
     p.setBrush(Qt::NoBrush);
     corners(p, 10, 45, 9);
-    // The lens, and the pen stroke of the annotator across its corner.
+    // The lens inside the viewfinder, as in the program icon.
     p.setPen(pen(kLight, 2.4));
     p.setBrush(QColor(0x1e, 0x3a, 0x8a));
     p.drawEllipse(QPointF(27.5, 27.5), 10, 10);
@@ -57,8 +57,6 @@ void drawLogo(QPainter& p) {
     p.drawEllipse(QPointF(27.5, 27.5), 4.6, 4.6);
     p.setBrush(kLight);
     p.drawEllipse(QPointF(24.6, 24.6), 1.6, 1.6);
-    p.setPen(pen(QColor(0xf9, 0x73, 0x16), 3.2));
-    p.drawLine(QPointF(36, 44), QPointF(46, 34));
 }
 
 void drawNameMark(QPainter& p) {
