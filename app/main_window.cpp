@@ -167,6 +167,7 @@ void LC_Form1_Ini::wireControls() {
     connect(TimerMensagem, &QTimer::timeout, this, &LC_Form1_Ini::TimerMensagem_Timer);
     connect(TimerHideForm, &QTimer::timeout, this, &LC_Form1_Ini::TimerHideForm_Timer);
     connect(TimerFormNothing, &QTimer::timeout, this, &LC_Form1_Ini::TimerFormNothing_Timer);
+    wireInfoButtons();
 }
 
 void LC_Form1_Ini::wirePressEffect(PictureButton* button) {
@@ -219,6 +220,11 @@ void LC_Form1_Ini::TimerFormNothing_Timer() {
 }
 
 void LC_Form1_Ini::openBeside(QWidget* target, const QString& formName) {
+    // A window closed less than 250 ms ago still waits to be unloaded by name: finish that now,
+    // or the name written below would make the pending unload take the window being opened.
+    if (TimerFormNothing->isActive()) {
+        TimerFormNothing_Timer();
+    }
     labels_.lblFormNothing = formName;
     using namespace window_metrics;
     moveTw(target, leftTw(this), topTw(this) - (heightTw(target) - heightTw(this)) / 2);

@@ -96,6 +96,9 @@ private:
     void applySettings();
 
     void OptCapture_Click();
+    void wireInfoButtons();
+    void btnHelp_Click();
+    void btnAbout_Click();
     void chkHide_Click();
     void TimerMensagem_Timer();
     void TimerHideForm_Timer();

@@ -1,9 +1,14 @@
 // Build-time maker of the data files installed beside the program.
 //   mkassets settings <schema.sql> <out.mdb>   the settings file, from its schema
+//   mkassets pdf <source.txt> <out.pdf>        a ReadMe document, from its text source
 #include <sqlite3.h>
 
 #include <QFile>
+#include <QGuiApplication>
 #include <cstdio>
+
+#include "info/maker_info.h"
+#include "readme_pdf.h"
 
 namespace {
 
@@ -30,12 +35,42 @@ int makeSettings(const QString& schemaPath, const QString& outPath) {
     return rc == SQLITE_OK ? 0 : 1;
 }
 
+// The names a ReadMe source may use, all from the one place that holds them.
+QHash<QString, QString> readmeValues() {
+    using namespace maker_info;
+    return {
+        {QStringLiteral("MAKER"), QString::fromUtf8(kMaker)},
+        {QStringLiteral("AUTHOR"), QString::fromUtf8(kAuthor)},
+        {QStringLiteral("SITE"), QString::fromUtf8(kSiteUrl)},
+        {QStringLiteral("SITE_SHOWN"), QString::fromUtf8(kSiteShownStart) +
+                                           QString::fromUtf8(kSiteShownMiddle) +
+                                           QString::fromUtf8(kSiteShownEnd)},
+        {QStringLiteral("VERSION"), QString::fromUtf8(kVersionLine)},
+        {QStringLiteral("YEAR"), QString::fromUtf8(kCopyrightYear)},
+    };
+}
+
+int makePdf(int argc, char* argv[]) {
+    // Fonts need a GUI application; the build has no display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    return makeReadmePdf(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                         readmeValues());
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (argc >= 4 && QByteArray(argv[1]) == "settings") {
         return makeSettings(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     }
-    std::fprintf(stderr, "usage: mkassets settings <schema.sql> <out.mdb>\n");
+    if (argc >= 4 && QByteArray(argv[1]) == "pdf") {
+        return makePdf(argc, argv);
+    }
+    std::fprintf(stderr,
+                 "usage: mkassets settings <schema.sql> <out.mdb>\n"
+                 "       mkassets pdf <source.txt> <out.pdf>\n");
     return 2;
 }

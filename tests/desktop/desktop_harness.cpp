@@ -198,6 +198,9 @@ void InstalledProgram::start() {
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + QStringLiteral("/.config"));
     env.insert(QStringLiteral("XDG_DATA_HOME"), home_.path() + QStringLiteral("/.local/share"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home_.path());
+    if (!pathPrefix_.isEmpty()) {
+        env.insert(QStringLiteral("PATH"), pathPrefix_ + QLatin1Char(':') + env.value("PATH"));
+    }
     process_->setProcessEnvironment(env);
     process_->setWorkingDirectory(home_.path());
     process_->start(folder_->path() + QStringLiteral("/Lumacap"), {});

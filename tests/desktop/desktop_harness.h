@@ -73,6 +73,9 @@ public:
     TempProgramDir& folder() { return *folder_; }
     QString home() const { return home_.path(); }
 
+    // Puts `dir` first on the program's PATH (for stand-ins of desktop tools); before start().
+    void prependPath(const QString& dir) { pathPrefix_ = dir; }
+
     void start();
     bool running() const;
     qint64 pid() const;
@@ -91,6 +94,7 @@ private:
     std::unique_ptr<TempProgramDir> folder_;
     QTemporaryDir home_;
     std::unique_ptr<QProcess> process_;
+    QString pathPrefix_;
 };
 
 // Window state as xwininfo reports it.
