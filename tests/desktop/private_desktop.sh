@@ -52,6 +52,7 @@ if [ -z "$display" ]; then
     exit 1
 fi
 export DISPLAY=":$display"
+export XDG_RUNTIME_DIR="$work"; chmod 700 "$work"
 
 if [ "$wm" = 1 ]; then
     jwm -f "$here/$wmconfig" >"$work/jwm.log" 2>&1 &

@@ -1,0 +1,94 @@
+// Start-up: from starting the process to its first window being mapped, for the program (with
+// its data folders, from a copy of the build's) against a bare Qt window program, measured the
+// same way in the same run. Run it on a desktop without a window manager, so that the windows
+// are mapped on the root itself (./bench.sh does).
+#include <benchmark/benchmark.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct XConnection {
+    XConnection() : c(xcb_connect(nullptr, nullptr)) {
+        xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(c, screen->root, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(c);
+    }
+    ~XConnection() { xcb_disconnect(c); }
+    // Waits for the next map of a managed (not override-redirect) window.
+    bool waitForMap() {
+        while (xcb_generic_event_t* e = xcb_wait_for_event(c)) {
+            std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event(e, &std::free);
+            if ((e->response_type & 0x7f) == XCB_MAP_NOTIFY &&
+                !reinterpret_cast<xcb_map_notify_event_t*>(e)->override_redirect) {
+                return true;
+            }
+        }
+        return false;
+    }
+    xcb_connection_t* c;
+};
+
+double secondsToFirstWindow(XConnection& x, const std::string& program) {
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
+        return -1;
+    }
+    const bool mapped = x.waitForMap();
+    const auto end = std::chrono::steady_clock::now();
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    return mapped ? std::chrono::duration<double>(end - start).count() : -1;
+}
+
+void run(benchmark::State& state, const std::string& program) {
+    XConnection x;
+    for (auto _ : state) {
+        const double s = secondsToFirstWindow(x, program);
+        if (s < 0) {
+            state.SkipWithError("no window was mapped");
+            break;
+        }
+        state.SetIterationTime(s);
+    }
+}
+
+void BM_StartBareQtWindow(benchmark::State& state) {
+    run(state, LUMACAP_BENCH_DIR "/bare_window");
+}
+
+void BM_StartLumacap(benchmark::State& state) {
+    // A program folder of its own: the program beside fresh data folders.
+    static const std::string folder = [] {
+        const fs::path dir =
+            fs::temp_directory_path() / ("lumacap-bench-" + std::to_string(getpid()));
+        fs::remove_all(dir);
+        fs::copy(LUMACAP_DATA_DIR, dir, fs::copy_options::recursive);
+        fs::copy_file(LUMACAP_BINARY, dir / "Lumacap");
+        return dir.string();
+    }();
+    run(state, folder + "/Lumacap");
+}
+
+BENCHMARK(BM_StartBareQtWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+BENCHMARK(BM_StartLumacap)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+
+}  // namespace
+
+BENCHMARK_MAIN();
