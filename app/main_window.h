@@ -49,6 +49,11 @@ public:
     // Start with the compact toolbar as the face in use (hidden in the tray when asked).
     void startCompactFace(bool inTray);
 
+    // Switches to the compact toolbar.
+    void btnMini_Click();
+    // Opens the options window.
+    void btnConfig_Click();
+
     // Opens a secondary window beside this one: same left edge, same vertical centre.
     void openBeside(QWidget* target, const QString& formName);
 

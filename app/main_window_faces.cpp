@@ -1,13 +1,33 @@
-// Which face the program shows: the main window or the compact toolbar.
+// Which face the program shows: the main window or the compact toolbar, and the hand-over to
+// the options window.
+#include "app/forms.h"
 #include "app/main_window.h"
+#include "options/options_window.h"
+#include "toolbar/compact_toolbar.h"
 
 void LC_Form1_Ini::startCompactFace(bool inTray) {
-    // Until the compact toolbar exists the main window stands in for it, so that a compact
-    // start never leaves the user without a window.
-    labels_.lblToggleMax = "1";
+    auto* toolbar = Forms::instance().get<LC_Form7_mini>();
     if (inTray) {
+        toolbar->hide();
         minimize_to_tray();
     } else {
-        show();
+        toolbar->show();
     }
+}
+
+void LC_Form1_Ini::btnMini_Click() {
+    labels_.lblFormNothing = QStringLiteral("LC_Form7_mini");
+    const bool loadsNow = Forms::instance().ifLoaded<LC_Form7_mini>() == nullptr;
+    const bool loadGoesToTray = loadsNow && labels_.lblMax == QLatin1String("0") &&
+                                labels_.lblMinimized == QLatin1String("1");
+    auto* toolbar = Forms::instance().get<LC_Form7_mini>();
+    labels_.lblToggleMax = QStringLiteral("0");
+    // With a compact start in the tray the toolbar's load has just sent the program there.
+    if (!loadGoesToTray) {
+        toolbar->show();
+    }
+}
+
+void LC_Form1_Ini::btnConfig_Click() {
+    openBeside(Forms::instance().get<LC_Form4_config>(), QStringLiteral("LC_Form4_config"));
 }

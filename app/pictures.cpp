@@ -242,6 +242,30 @@ void closeCross(QPainter& p) {
     p.setPen(inkPen(2.6));
     p.drawLine(QPointF(6, 6), QPointF(18, 18));
     p.drawLine(QPointF(18, 6), QPointF(6, 18));
+void pushPin(QPainter& p, bool in) {
+    // A pin seen from the side: pressed in when the bar is kept on top.
+    p.setPen(inkPen(2.0));
+    p.setBrush(in ? QBrush(kAccent) : Qt::NoBrush);
+    p.drawRoundedRect(QRectF(7, 2.5, 10, in ? 11 : 8), 1.5, 1.5);
+    p.drawLine(QPointF(4, in ? 13.5 : 10.5), QPointF(20, in ? 13.5 : 10.5));
+    p.drawLine(QPointF(12, in ? 13.5 : 10.5), QPointF(12, 21.5));
+}
+
+void topOn(QPainter& p) {
+    pushPin(p, true);
+}
+void topOff(QPainter& p) {
+    pushPin(p, false);
+}
+
+void back(QPainter& p) {
+    // Back to the full window: a window with an arrow pointing out of it.
+    p.setPen(inkPen(2.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(2.5, 6.5, 15, 15));
+    p.setPen(QPen(kAccent, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(10, 14), QPointF(21, 3));
+    p.drawPolyline(QPolygonF({{13.5, 3}, {21, 3}, {21, 10.5}}));
 }
 
 void programGlyph(QPainter& p) {
@@ -290,6 +314,8 @@ const QHash<QString, Painter>& painters() {
         {QStringLiteral("reset"), reset},
         {QStringLiteral("rotate"), rotate},
         {QStringLiteral("close"), closeCross},
+        {QStringLiteral("top-on"), topOn},       {QStringLiteral("top-off"), topOff},
+        {QStringLiteral("back"), back},
     };
     return table;
 }

@@ -1,12 +1,16 @@
 // Build-time maker of the data files installed beside the program.
 //   mkassets settings <schema.sql> <out.mdb>   the settings file, from its schema
 //   mkassets pdf <source.txt> <out.pdf>        a ReadMe document, from its text source
+//   mkassets icon <out.ico>                    the shortcut icon, from the program icon
 #include <sqlite3.h>
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <cstdio>
 
+#include "app/pictures.h"
+#include "icon_file.h"
 #include "info/maker_info.h"
 #include "readme_pdf.h"
 
@@ -60,9 +64,27 @@ int makePdf(int argc, char* argv[]) {
                          readmeValues());
 }
 
+int makeIcon(int argc, char* argv[], const QString& outPath) {
+    // The pictures are painted; painting needs a GUI application but no screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QList<QImage> images;
+    for (int size : {16, 24, 32, 48, 64, 256}) {
+        images << pictures::programIconPixmap(size).toImage();
+    }
+    if (!writeIconFile(outPath, images)) {
+        std::fprintf(stderr, "mkassets: cannot write %s\n", qPrintable(outPath));
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc >= 3 && QByteArray(argv[1]) == "icon") {
+        return makeIcon(argc, argv, QString::fromLocal8Bit(argv[2]));
+    }
     if (argc >= 4 && QByteArray(argv[1]) == "settings") {
         return makeSettings(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     }
@@ -71,6 +93,7 @@ int main(int argc, char* argv[]) {
     }
     std::fprintf(stderr,
                  "usage: mkassets settings <schema.sql> <out.mdb>\n"
-                 "       mkassets pdf <source.txt> <out.pdf>\n");
+                 "       mkassets pdf <source.txt> <out.pdf>\n"
+                 "       mkassets icon <out.ico>\n");
     return 2;
 }

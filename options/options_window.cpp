@@ -1,0 +1,191 @@
+#include "options/options_window.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "app/forms.h"
+#include "app/main_window.h"
+#include "app/notice.h"
+#include "app/program.h"
+#include "app/units.h"
+#include "app/window_drag.h"
+#include "app/window_metrics.h"
+#include "options/options_apply.h"
+#include "platform/services.h"
+#include "settings/lc_mod1_bd.h"
+
+namespace {
+
+template <class W>
+W* make(QWidget* parent, const char* name, const QString& text, const QString& tip, QRect px) {
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setText(text);
+    w->setToolTip(tip);
+    w->setGeometry(px);
+    return w;
+}
+
+QGroupBox* group(QWidget* parent, const char* name, const QString& title, QRect px) {
+    auto* g = new QGroupBox(title, parent);
+    g->setObjectName(QString::fromLatin1(name));
+    g->setGeometry(px);
+    g->setAutoFillBackground(true);
+    QPalette p = g->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    g->setPalette(p);
+    return g;
+}
+
+const char* flag(bool on) {
+    return on ? "1" : "0";
+}
+
+}  // namespace
+
+LC_Form4_config::LC_Form4_config() : LcForm("LC_Form4_config") {
+    setWindowTitle(QStringLiteral("Lumacap"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    window_metrics::setBorder(this, window_metrics::Border::Fixed);
+    setFixedSize(units::px(kClientWidthTw), units::px(kClientHeightTw));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, p.color(QPalette::Base));
+    setPalette(p);
+    drag_ = new WindowDrag(this);
+    buildControls();
+}
+
+void LC_Form4_config::buildControls() {
+    // Four groups one under the other, then the remake box beside the button.
+    Frame1 = group(this, "Frame1", QStringLiteral("Iniciar com:"), {8, 4, 232, 38});
+    optMax =
+        make<QRadioButton>(Frame1, "optMax", QStringLiteral("Versão max"),
+                           QStringLiteral(" Versão estendida do aplicativo "), {10, 16, 100, 18});
+    optMini = make<QRadioButton>(Frame1, "optMini", QStringLiteral("Versão mini"),
+                                 QStringLiteral(" Versão mini do aplicativo "), {120, 16, 100, 18});
+    Frame3 = group(this, "Frame3", QStringLiteral("Ao esconder, ir para:"), {8, 44, 232, 38});
+    optTaskbar =
+        make<QRadioButton>(Frame3, "optTaskbar", QStringLiteral("Taskbar"),
+                           QStringLiteral(" Ir para a barra de tarefas "), {10, 16, 100, 18});
+    optTray = make<QRadioButton>(Frame3, "optTray", QStringLiteral("System tray"),
+                                 QStringLiteral(" Ir para o system tray "), {120, 16, 100, 18});
+    frmInicio = group(this, "frmInicio", QStringLiteral("Iniciar no tray:"), {8, 84, 232, 38});
+    optMinimized1 = make<QRadioButton>(frmInicio, "optMinimized1", QStringLiteral("Sim"),
+                                       QStringLiteral(" Iniciar o aplicativo no system tray "),
+                                       {10, 16, 100, 18});
+    optMinimized0 =
+        make<QRadioButton>(frmInicio, "optMinimized0", QStringLiteral("Não"),
+                           QStringLiteral(" Iniciar em modo normal "), {120, 16, 100, 18});
+    frmAtalhos = group(this, "frmAtalhos", QStringLiteral("Atalhos:"), {8, 124, 232, 54});
+    chkDesktop =
+        make<QCheckBox>(frmAtalhos, "chkDesktop", QStringLiteral("Desktop"),
+                        QStringLiteral(" Ícone na área de trabalho/desktop "), {10, 16, 100, 18});
+    chkMenu = make<QCheckBox>(frmAtalhos, "chkMenu", QStringLiteral("Menu iniciar"),
+                              QStringLiteral(" Ícone no menu Iniciar "), {120, 16, 108, 18});
+    chkWindows = make<QCheckBox>(frmAtalhos, "chkWindows", QStringLiteral("Iniciar com Windows"),
+                                 QStringLiteral(" Iniciar automaticamente com o Windows "),
+                                 {10, 33, 200, 18});
+    Frame2 = group(this, "Frame2", QString(), {8, 180, 150, 24});
+    chkRemake = make<QCheckBox>(
+        Frame2, "chkRemake", QStringLiteral("Refazer atalhos"),
+        QStringLiteral(
+            " Marque essa opção se quiser que todos os atalhos marcados sejam refeitos "),
+        {8, 3, 136, 18});
+    btnUpdate =
+        make<QPushButton>(this, "btnUpdate", QStringLiteral("Ok"), QString(), {166, 180, 74, 24});
+
+    // The hidden labels follow the boxes whenever their value changes, also when set by code.
+    connect(chkDesktop, &QCheckBox::toggled, this,
+            [this](bool on) { labels_.lblDesktop = QString::fromLatin1(flag(on)); });
+    connect(chkMenu, &QCheckBox::toggled, this,
+            [this](bool on) { labels_.lblMenu = QString::fromLatin1(flag(on)); });
+    connect(chkWindows, &QCheckBox::toggled, this,
+            [this](bool on) { labels_.lblWindows = QString::fromLatin1(flag(on)); });
+    connect(btnUpdate, &QPushButton::clicked, this, &LC_Form4_config::btnUpdate_Click);
+
+    TimerMensagem = new QTimer(this);
+    TimerMensagem->setObjectName(QStringLiteral("TimerMensagem"));
+    TimerMensagem->setInterval(100);
+    connect(TimerMensagem, &QTimer::timeout, this, [] {
+        // Ends any notice of the main window; this window's own timer keeps running.
+        auto* main = Forms::instance().get<LC_Form1_Ini>();
+        main->lblMensagem->clear();
+        main->chkHide->setVisible(true);
+        main->TimerMensagem->stop();
+    });
+}
+
+void LC_Form4_config::Form_Load() {
+    auto* main = Forms::instance().get<LC_Form1_Ini>();
+    const MainLabels& m = main->labels();
+    main->TimerHideForm->setInterval(250);
+    main->TimerHideForm->start();
+    chkDesktop->setChecked(m.lblDesktop.toInt() == 1);
+    chkMenu->setChecked(m.lblMenu.toInt() == 1);
+    chkWindows->setChecked(m.lblWindows.toInt() == 1);
+    (m.lblMinimized == QLatin1String("1") ? optMinimized1 : optMinimized0)->setChecked(true);
+    (m.lblTaskbar == QLatin1String("1") ? optTaskbar : optTray)->setChecked(true);
+    (m.lblMax == QLatin1String("1") ? optMax : optMini)->setChecked(true);
+    TimerMensagem->start();
+}
+
+void LC_Form4_config::btnUpdate_Click() {
+    auto* main = Forms::instance().get<LC_Form1_Ini>();
+    MainLabels& m = main->labels();
+
+    OptionsChoice choice;
+    choice.remakeShortcuts = chkRemake->isChecked();
+    choice.shortcutsNow = {labels_.lblDesktop, labels_.lblMenu, labels_.lblWindows};
+    choice.shortcutsStored = {m.lblDesktop, m.lblMenu, m.lblWindows};
+    choice.startInTray = optMinimized1->isChecked();
+    choice.hideToTaskbar = optTaskbar->isChecked();
+    choice.startWithMainWindow = optMax->isChecked();
+    choice.program = programDir() + QStringLiteral("/Lumacap");
+    choice.icon = programDir() + QStringLiteral("/img/shortcut-icon.ico");
+    const OptionsResult r = applyOptions(choice, &LC_Mod1_BD::execute);
+
+    m.lblDesktop = labels_.lblDesktop;
+    m.lblMenu = labels_.lblMenu;
+    m.lblWindows = labels_.lblWindows;
+    m.lblMinimized = r.iniMinimized;
+    m.lblTaskbar = r.optTaskbar;
+    m.lblMax = r.optMax;
+
+    platform::services().beep();
+    if (r.failures.isEmpty()) {
+        showNotice(QStringLiteral("Atualizado!"), window_metrics::leftTw(main) + 960,
+                   window_metrics::topTw(main) + 765, true);
+    } else {
+        // Never report a failure as success: say what was not done and why.
+        platform::services().message(
+            this, QStringLiteral("Erro"),
+            QStringLiteral("Nem tudo pôde ser atualizado:\n") + r.failures.join(QLatin1Char('\n')),
+            platform::MessageIcon::Critical);
+    }
+    handBack();
+}
+
+void LC_Form4_config::Form_Unload() {
+    handBack();
+}
+
+void LC_Form4_config::handBack() {
+    auto* main = Forms::instance().get<LC_Form1_Ini>();
+    using namespace window_metrics;
+    moveTw(main, leftTw(this), topTw(this) - (heightTw(main) - heightTw(this)) / 2);
+    main->show();
+    main->labels().lblFormNothing = QStringLiteral("LC_Form4_config");
+    main->TimerFormNothing->setInterval(250);
+    main->TimerFormNothing->start();
+}
+
+void LC_Form4_config::mousePressEvent(QMouseEvent* event) {
+    drag_->begin(event->globalPosition().toPoint());
+}
