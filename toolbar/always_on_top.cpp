@@ -1,16 +1,23 @@
 #include "toolbar/always_on_top.h"
 
 #include <QWidget>
+#include <QWindow>
 
 void SetAlwaysOnTopMode(QWidget* target, bool onTop) {
     if (!target) {
         return;
     }
-    if (target->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
-        // Changing a window's flags hides it; it keeps its place and is shown again below.
-        const QPoint place = target->pos();
-        target->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-        target->move(place);
+    Qt::WindowFlags flags = target->windowFlags();
+    if (flags.testFlag(Qt::WindowStaysOnTopHint) != onTop) {
+        flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+        if (QWindow* handle = target->windowHandle()) {
+            // The window exists already: change its layering in place, so that it keeps its
+            // native window (and its place and identity on the desktop).
+            target->overrideWindowFlags(flags);
+            handle->setFlags(flags);
+        } else {
+            target->setWindowFlags(flags);
+        }
     }
     target->show();
 }

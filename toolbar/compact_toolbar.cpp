@@ -114,12 +114,12 @@ void LC_Form7_mini::Form_Load() {
 }
 
 void LC_Form7_mini::setOnTop(bool onTop) {
-    const bool wasVisible = isVisible();
-    if (onTop != windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+    if (isVisible()) {
         SetAlwaysOnTopMode(this, onTop);
-        if (!wasVisible) {
-            hide();  // layering changes; whether the bar shows is the caller's business
-        }
+    } else {
+        // Not on screen (being loaded, or hidden in the tray): change the layering only; whether
+        // the bar shows is up to whoever loaded it.
+        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     }
     const QString state = QString::fromLatin1(onTop ? "1" : "0");
     lblCheckTop->setText(state);
