@@ -16,6 +16,10 @@ void LC_Form1_Ini::startCompactFace(bool inTray) {
 }
 
 void LC_Form1_Ini::btnMini_Click() {
+    // As in openBeside: a pending unload by name must not take the toolbar about to open.
+    if (TimerFormNothing->isActive()) {
+        TimerFormNothing_Timer();
+    }
     labels_.lblFormNothing = QStringLiteral("LC_Form7_mini");
     const bool loadsNow = Forms::instance().ifLoaded<LC_Form7_mini>() == nullptr;
     const bool loadGoesToTray = loadsNow && labels_.lblMax == QLatin1String("0") &&

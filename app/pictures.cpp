@@ -242,6 +242,8 @@ void closeCross(QPainter& p) {
     p.setPen(inkPen(2.6));
     p.drawLine(QPointF(6, 6), QPointF(18, 18));
     p.drawLine(QPointF(18, 6), QPointF(6, 18));
+}
+
 void pushPin(QPainter& p, bool in) {
     // A pin seen from the side: pressed in when the bar is kept on top.
     p.setPen(inkPen(2.0));

@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/window_metrics.h"
 #include "editor/editor_window.h"
+#include "toolbar/compact_toolbar.h"
 
 void LC_Form3_pic::Form_Unload() {
     auto* main = Forms::instance().ifLoaded<LC_Form1_Ini>();
@@ -44,8 +45,11 @@ void LC_Form3_pic::restoreFace(LC_Form1_Ini& main) {
         }
         return;
     }
-    // The compact toolbar face ("0") is shown by the main window until that window exists.
-    main.show();
+    if (l.lblToggleMax == QLatin1String("1")) {
+        main.show();
+    } else {
+        Forms::instance().get<LC_Form7_mini>()->show();
+    }
 }
 
 void LC_Form3_pic::MinimizeToTaskbar() {

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 
 #include "support/editor_fixture.h"
+#include "toolbar/compact_toolbar.h"
 
 namespace {
 
@@ -41,11 +42,13 @@ TEST_F(EditorClose, WithoutHidingShowsTheMainWindowFace) {
     EXPECT_EQ(window_metrics::widthTw(main), LC_Form1_Ini::kWidthTw);
 }
 
-TEST_F(EditorClose, WithoutHidingOnTheCompactFaceBringsAFaceBack) {
-    // The compact toolbar is stood in for by the main window until it exists.
+TEST_F(EditorClose, WithoutHidingOnTheCompactFaceBringsTheToolbarBack) {
     openOverHiddenMain(false, "0", "0");
     closeEditor();
-    EXPECT_TRUE(main->isVisible());
+    auto* bar = forms().ifLoaded<LC_Form7_mini>();
+    ASSERT_TRUE(bar);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_FALSE(main->isVisible());
 }
 
 TEST_F(EditorClose, HidingToTheTraySendsTheMainWindowThere) {
