@@ -13,6 +13,7 @@
 #include "app/picture_button.h"
 #include "app/pictures.h"
 #include "app/press_effect.h"
+#include "app/tray_icon.h"
 #include "app/units.h"
 #include "app/window_drag.h"
 #include "app/window_metrics.h"
@@ -170,6 +171,8 @@ void LC_Form1_Ini::wireControls() {
     connect(TimerHideForm, &QTimer::timeout, this, &LC_Form1_Ini::TimerHideForm_Timer);
     connect(TimerFormNothing, &QTimer::timeout, this, &LC_Form1_Ini::TimerFormNothing_Timer);
     wireInfoButtons();
+    wireHiding();
+    wireFixedSize();
 }
 
 void LC_Form1_Ini::wirePressEffect(PictureButton* button) {
@@ -256,15 +259,7 @@ void LC_Form1_Ini::Form_Unload() {
 }
 
 void LC_Form1_Ini::UnloadAllForms() {
+    tray_->remove();  // the program ends: no icon may stay behind
     Forms::instance().unloadAll();
     QCoreApplication::exit(0);
-}
-
-void LC_Form1_Ini::minimize_to_tray() {
-    // Completed with the tray icon; for now the face in use is hidden.
-    hide();
-}
-
-void LC_Form1_Ini::MinimizeToTaskbar() {
-    showMinimized();
 }

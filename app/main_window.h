@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class PictureButton;
+class TrayIcon;
 class WindowDrag;
 
 // The main window: the start-up window and the hub of the program. Its hidden labels hold the
@@ -41,7 +42,8 @@ public:
     void desceBotao2(QWidget* botao);
     void sobeBotao2(QWidget* botao);
 
-    // Hides the face in use and puts the program's icon in the tray.
+    // Hides the face in use and puts the program's icon in the tray; a click on the icon brings
+    // the face back. Without a tray on the desktop the face is minimised to the taskbar.
     void minimize_to_tray();
     // Minimises the main window to the taskbar.
     void MinimizeToTaskbar();
@@ -99,6 +101,8 @@ private:
     void wireControls();
     void wirePressEffect(PictureButton* button);
     void applySettings();
+    void wireHiding();
+    void wireFixedSize();
 
     void OptCapture_Click();
     void wireInfoButtons();
@@ -108,7 +112,13 @@ private:
     void TimerMensagem_Timer();
     void TimerHideForm_Timer();
     void TimerFormNothing_Timer();
+    void TrayIcon_Click();
+    void btnPosition_Click();
+    void txtWidth_Change();
+    void txtHeight_Change();
+    void btnSaveText_Click();
 
     MainLabels labels_;
     WindowDrag* drag_ = nullptr;
+    TrayIcon* tray_ = nullptr;
 };

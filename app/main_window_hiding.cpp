@@ -1,0 +1,50 @@
+// Hiding the program to the tray or the taskbar, and storing the main window's place.
+#include "app/face_in_use.h"
+#include "app/main_window.h"
+#include "app/notice.h"
+#include "app/picture_button.h"
+#include "app/store_setting.h"
+#include "app/tray_icon.h"
+#include "app/window_metrics.h"
+#include "platform/services.h"
+#include "settings/statements.h"
+
+void LC_Form1_Ini::wireHiding() {
+    tray_ = new TrayIcon(this);
+    connect(tray_, &TrayIcon::clicked, this, &LC_Form1_Ini::TrayIcon_Click);
+    connect(btnMinimize, &PictureButton::clicked, this, &LC_Form1_Ini::minimize_to_tray);
+    connect(btnPosition, &PictureButton::clicked, this, &LC_Form1_Ini::btnPosition_Click);
+}
+
+void LC_Form1_Ini::minimize_to_tray() {
+    QWidget* face = faceInUse();
+    if (!platform::services().trayAvailable()) {
+        // With no tray an icon would never be seen and the program would be gone for good:
+        // the taskbar keeps it within reach.
+        face->showMinimized();
+        return;
+    }
+    face->hide();
+    tray_->add();
+}
+
+void LC_Form1_Ini::TrayIcon_Click() {
+    // Both buttons bring the face back: an icon that only vanished would leave the program
+    // running with no way to reach it.
+    faceInUse()->showNormal();
+    tray_->remove();
+}
+
+void LC_Form1_Ini::MinimizeToTaskbar() {
+    showMinimized();
+}
+
+void LC_Form1_Ini::btnPosition_Click() {
+    const int left = window_metrics::leftTw(this);
+    const int top = window_metrics::topTw(this);
+    if (!storeSetting(this, statements::updatePosition(left, top))) {
+        return;
+    }
+    platform::services().beep();
+    showNotice(QStringLiteral("Posição gravada!"), left + 960, top + 765, true);
+}

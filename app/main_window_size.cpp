@@ -1,0 +1,60 @@
+// The fixed capture size: the two boxes, their range check and storing them.
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+
+#include "app/main_window.h"
+#include "app/notice.h"
+#include "app/picture_button.h"
+#include "app/size_box_check.h"
+#include "app/size_key_filter.h"
+#include "app/store_setting.h"
+#include "app/window_metrics.h"
+#include "platform/services.h"
+#include "settings/statements.h"
+
+namespace {
+
+// The largest fixed size: the primary screen, in pixels, read at every check.
+QSize screenLimit() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(size_box::kMinSize, size_box::kMinSize);
+}
+
+void checkBox(QLineEdit* box, int limit) {
+    const QString fixed = size_box::checked(box->text(), limit);
+    if (fixed != box->text()) {
+        box->setText(fixed);  // runs the check again, which finds the value in range
+        box->setCursorPosition(static_cast<int>(fixed.size()));
+    }
+}
+
+}  // namespace
+
+void LC_Form1_Ini::wireFixedSize() {
+    auto* keys = new SizeKeyFilter(this);
+    txtWidth->installEventFilter(keys);
+    txtHeight->installEventFilter(keys);
+    connect(txtWidth, &QLineEdit::textChanged, this, &LC_Form1_Ini::txtWidth_Change);
+    connect(txtHeight, &QLineEdit::textChanged, this, &LC_Form1_Ini::txtHeight_Change);
+    connect(btnSaveText, &PictureButton::clicked, this, &LC_Form1_Ini::btnSaveText_Click);
+}
+
+void LC_Form1_Ini::txtWidth_Change() {
+    checkBox(txtWidth, screenLimit().width());
+}
+
+void LC_Form1_Ini::txtHeight_Change() {
+    checkBox(txtHeight, screenLimit().height());
+}
+
+void LC_Form1_Ini::btnSaveText_Click() {
+    const int w = txtWidth->text().toInt();
+    const int h = txtHeight->text().toInt();
+    if (!storeSetting(this, statements::updateFixedSize(w, h))) {
+        return;
+    }
+    platform::services().beep();
+    showNotice(QStringLiteral("Valores salvos!"), window_metrics::leftTw(this) + 960,
+               window_metrics::topTw(this) + 765, false);
+}

@@ -1,0 +1,15 @@
+#include "app/size_key_filter.h"
+
+#include <QKeyEvent>
+
+#include "app/typed_key.h"
+
+bool SizeKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto c = typedCharacter(*static_cast<QKeyEvent*>(event));
+        if (c && !sizeBoxAccepts(*c)) {
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

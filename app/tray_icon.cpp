@@ -1,0 +1,34 @@
+#include "app/tray_icon.h"
+
+#include <QSystemTrayIcon>
+
+#include "app/pictures.h"
+
+TrayIcon::TrayIcon(QObject* parent) : QObject(parent), nid_(new QSystemTrayIcon(this)) {
+    nid_->setObjectName(QStringLiteral("nid"));
+    nid_->setIcon(pictures::programIcon());
+    nid_->setToolTip(QString::fromLatin1(kToolTip));
+    connect(nid_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r == QSystemTrayIcon::Trigger || r == QSystemTrayIcon::Context) {
+            // Queued: whoever listens removes the icon, and the icon's window must not be
+            // destroyed inside its own mouse handler.
+            QMetaObject::invokeMethod(this, &TrayIcon::clicked, Qt::QueuedConnection);
+        }
+    });
+}
+
+TrayIcon::~TrayIcon() {
+    remove();
+}
+
+void TrayIcon::add() {
+    nid_->show();
+}
+
+void TrayIcon::remove() {
+    nid_->hide();
+}
+
+bool TrayIcon::isPresent() const {
+    return nid_->isVisible();
+}
