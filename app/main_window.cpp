@@ -121,6 +121,7 @@ void LC_Form1_Ini::buildControls() {
 
     // The fixed-size entry lies over the lower rows while it is in view.
     Frame2 = makeControl<QGroupBox>(this, "Frame2", 230, 4320, 3290, 525);
+    Frame2->setAutoFillBackground(true);  // opaque: it covers the controls beneath it
     Label4 = makeLabel(Frame2, "Label4", QStringLiteral("Digite os valores:"), 140, 210, 1305, 255);
     Label2 = makeLabel(Frame2, "Label2", QStringLiteral("L:"), 1460, 210, 150, 255);
     Label2->setToolTip(QStringLiteral(" Largura "));

@@ -42,6 +42,8 @@ LC_Form8_aviso::LC_Form8_aviso() : LcForm("LC_Form8_aviso") {
     TimerAviso = new QTimer(this);
     TimerAviso->setObjectName(QStringLiteral("TimerAviso"));
     TimerAviso->setInterval(1500);
+    // A coarse timer may fire up to 5% early; the notice is meant to stay its full time.
+    TimerAviso->setTimerType(Qt::PreciseTimer);
     connect(TimerAviso, &QTimer::timeout, this, &LC_Form8_aviso::TimerAviso_Timer);
 }
 

@@ -1,6 +1,5 @@
 // The fixed capture size boxes as the user types into them, pastes into them and stores them.
 #include <QClipboard>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -24,13 +23,6 @@ protected:
     LC_Form1_Ini* w = nullptr;
     QSize screen;
 };
-
-TEST_F(FixedSize, SelectingAreaBringsTheBoxesIntoView) {
-    EXPECT_EQ(w->Frame2->y(), 67);  // 1000 twips
-    EXPECT_TRUE(w->Frame2->geometry().intersects(w->rect()));
-    QTest::mouseClick(w->OptCapture0, Qt::LeftButton);
-    EXPECT_FALSE(w->Frame2->geometry().intersects(w->rect()));
-}
 
 TEST_F(FixedSize, OnlyDigitsBackspaceAndEnterReachTheBoxes) {
     for (QLineEdit* box : {w->txtWidth, w->txtHeight}) {

@@ -27,7 +27,8 @@ QString netWmState(const QWidget* w) {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(QStringLiteral("xprop"),
-            {QStringLiteral("-id"), QString::number(w->windowHandle()->winId()), QStringLiteral("_NET_WM_STATE")});
+            {QStringLiteral("-id"), QString::number(w->windowHandle()->winId()),
+             QStringLiteral("_NET_WM_STATE")});
     p.waitForFinished(5000);
     return QString::fromLatin1(p.readAllStandardOutput());
 }
@@ -96,11 +97,14 @@ TEST_F(Notices, ShownTwiceWithinASecondIsOneWindowThatClosesASecondAfterTheLast)
     EXPECT_EQ(first->TimerAviso->interval(), 1000);
     QTest::qWait(600);
 
-    click(main->btnPosition);
+    // The second showing may carry another text and place.
     QElapsedTimer sinceSecond;
     sinceSecond.start();
+    showNotice(QStringLiteral("Dois"), 3000, 4500, true);
     EXPECT_EQ(notice(), first.data());
-    EXPECT_EQ(beeps, 2);
+    EXPECT_EQ(first->lblAviso->text(), "Dois");
+    EXPECT_EQ(first->pos(), QPoint(200, 300));
+    EXPECT_EQ(forms().loaded().size(), 2);  // the main window and one notice
     // Had the second showing not restarted the count, it would close 400 ms from here.
     QTest::qWait(800);
     ASSERT_TRUE(first);
@@ -114,16 +118,7 @@ TEST_F(Notices, ShownTwiceWithinASecondIsOneWindowThatClosesASecondAfterTheLast)
     showNotice(QStringLiteral("x"), 0, 0, false);
     ASSERT_TRUE(notice());
     EXPECT_TRUE(notice()->isVisible());
-}
-
-TEST_F(Notices, ANoticeReplacesTheTextAndPlaceOfTheOneStillUp) {
-    showNotice(QStringLiteral("Um"), 1500, 1500, false);
-    LC_Form8_aviso* n = notice();
-    showNotice(QStringLiteral("Dois"), 3000, 4500, false);
-    EXPECT_EQ(notice(), n);
-    EXPECT_EQ(n->lblAviso->text(), "Dois");
-    EXPECT_EQ(n->pos(), QPoint(200, 300));
-    EXPECT_EQ(forms().loaded().size(), 2);  // the main window and one notice
+    EXPECT_EQ(notice()->TimerAviso->interval(), 1000);
 }
 
 TEST_F(Notices, AFailingStoreIsReportedAndShowsNoSuccess) {
