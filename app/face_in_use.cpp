@@ -2,9 +2,13 @@
 
 #include "app/forms.h"
 #include "app/main_window.h"
+#include "toolbar/compact_toolbar.h"
 
 QWidget* faceInUse() {
-    // The compact toolbar is not part of the program yet, so the main window is the face for
-    // either value of lblToggleMax; this is the one place that changes when the toolbar arrives.
-    return Forms::instance().ifLoaded<LC_Form1_Ini>();
+    auto& forms = Forms::instance();
+    LC_Form1_Ini* main = forms.ifLoaded<LC_Form1_Ini>();
+    if (!main || main->labels().lblToggleMax != QLatin1String("0")) {
+        return main;
+    }
+    return forms.get<LC_Form7_mini>();
 }

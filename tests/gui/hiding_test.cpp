@@ -5,6 +5,7 @@
 
 #include "app/picture_button.h"
 #include "support/program_fixture.h"
+#include "toolbar/compact_toolbar.h"
 
 namespace {
 
@@ -92,6 +93,37 @@ TEST_F(Hiding, StartHiddenStartsInTheTrayOrOnTheTaskbar) {
     EXPECT_TRUE(mainWindow()->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([this] { return mainWindow()->isMinimized(); }, 2000));
     EXPECT_FALSE(icon()->isVisible());
+}
+
+TEST_F(Hiding, TheCompactToolbarGoesToTheTrayAndComesBackInsteadOfTheMainWindow) {
+    ASSERT_EQ(start(), 0);
+    QTest::mouseClick(mainWindow()->btnMini, Qt::LeftButton, {}, QPoint(5, 5));
+    auto* bar = forms().ifLoaded<LC_Form7_mini>();
+    ASSERT_TRUE(bar);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !mainWindow()->isVisible(); }, 1000));
+    QTest::mouseClick(bar->btnTray, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_TRUE(icon()->isVisible());
+    Q_EMIT icon()->activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(QTest::qWaitFor([bar] { return bar->isVisible(); }, 2000));
+    EXPECT_FALSE(mainWindow()->isVisible());
+    EXPECT_FALSE(icon()->isVisible());
+}
+
+TEST_F(Hiding, CompactStartInTheTrayAddsTheIconTwiceAndLeavesOne) {
+    dir.setField("optMax", "0");
+    dir.setField("iniMinimized", "1");
+    ASSERT_EQ(start(), 0);
+    auto* bar = forms().ifLoaded<LC_Form7_mini>();
+    ASSERT_TRUE(bar);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_FALSE(mainWindow()->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return dockedIcons() == 1; }, 3000));
+    QTest::qWait(300);
+    EXPECT_EQ(dockedIcons(), 1);
+    Q_EMIT icon()->activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(QTest::qWaitFor([bar] { return bar->isVisible(); }, 2000));
+    EXPECT_FALSE(mainWindow()->isVisible());
 }
 
 TEST_F(Hiding, EndingTheProgramRemovesTheIcon) {
