@@ -12,12 +12,11 @@
 #include "app/notice.h"
 #include "app/picture_button.h"
 #include "app/pictures.h"
+#include "app/store_setting.h"
 #include "app/units.h"
 #include "app/window_drag.h"
 #include "app/window_metrics.h"
 #include "platform/services.h"
-#include "settings/lc_mod1_bd.h"
-#include "settings/settings_error.h"
 #include "settings/statements.h"
 #include "toolbar/always_on_top.h"
 
@@ -136,12 +135,7 @@ void LC_Form7_mini::btnTop_Click() {
 void LC_Form7_mini::btnPosition_Click() {
     const int left = window_metrics::leftTw(this);
     const int top = window_metrics::topTw(this);
-    try {
-        LC_Mod1_BD::execute(statements::updateMiniPosition(left, top));
-    } catch (const SettingsError& e) {
-        platform::services().message(this, QStringLiteral("Erro"),
-                                     QStringLiteral("Erro ao gravar configurações: ") + e.message(),
-                                     platform::MessageIcon::Critical);
+    if (!storeSetting(this, statements::updateMiniPosition(left, top))) {
         return;
     }
     platform::services().beep();
