@@ -162,6 +162,7 @@ void LC_Form1_Ini::wireControls() {
     }
     connect(btnMini, &PictureButton::clicked, this, &LC_Form1_Ini::btnMini_Click);
     connect(btnConfig, &PictureButton::clicked, this, &LC_Form1_Ini::btnConfig_Click);
+    connect(BtnCapture, &PictureButton::clicked, this, &LC_Form1_Ini::BtnCapture_Click);
     connect(OptCapture0, &QRadioButton::clicked, this, &LC_Form1_Ini::OptCapture_Click);
     connect(OptCapture1, &QRadioButton::clicked, this, &LC_Form1_Ini::OptCapture_Click);
     connect(OptCapture2, &QRadioButton::clicked, this, &LC_Form1_Ini::OptCapture_Click);

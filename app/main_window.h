@@ -59,6 +59,12 @@ public:
     // Opens a secondary window beside this one: same left edge, same vertical centre.
     void openBeside(QWidget* target, const QString& formName);
 
+    // Area capture (selection or fixed-area mode): brings up the selection overlay. Also
+    // started by the compact toolbar.
+    void FunctionCapture();
+    // Whole-screen capture into the editor's canvas, then the edit or copy action.
+    void CaptureWholeScreen();
+
     // Controls, by their names.
     QGroupBox* Frame1 = nullptr;
     QRadioButton* OptCapture0 = nullptr;
@@ -108,6 +114,8 @@ private:
     void wireInfoButtons();
     void btnHelp_Click();
     void btnAbout_Click();
+    void BtnCapture_Click();
+    void rememberSize();
     void chkHide_Click();
     void TimerMensagem_Timer();
     void TimerHideForm_Timer();

@@ -1,0 +1,119 @@
+// The main window's capture commands: the capture button, the area capture that the overlay
+// finishes, and the whole-screen capture.
+#include <QGuiApplication>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "app/face_in_use.h"
+#include "app/forms.h"
+#include "app/lc_mod3_transparencia.h"
+#include "app/main_window.h"
+#include "app/window_metrics.h"
+#include "capture/area_grab.h"
+#include "capture/capture_layout.h"
+#include "capture/capture_outcome.h"
+#include "capture/editor_handover.h"
+#include "capture/lc_form2_cap.h"
+#include "capture/screen_settle.h"
+#include "capture/whole_screen.h"
+#include "platform/services.h"
+
+namespace {
+
+constexpr int kOverlayOpacityPercent = 30;
+// Windows that were just hidden leave their place to the windows below, which repaint it in
+// their own time; the still picture of the screen is taken once that place has settled.
+constexpr SettleTiming kWindowsGone{.firstMs = 100, .pollMs = 40, .maxMs = 1000};
+// The whole-screen capture waits 200 ms for the screen to repaint without the main window.
+constexpr SettleTiming kMainWindowGone{.firstMs = 200, .pollMs = 40, .maxMs = 1000};
+
+QSize primaryScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize();
+}
+
+QRect frameOnScreen(const QWidget* w, QSize screen) {
+    if (!w || !w->isVisible()) {
+        return {};
+    }
+    return w->frameGeometry().intersected(QRect(QPoint(0, 0), screen));
+}
+
+QImage grabIfAny(const QRect& area, QSize screen) {
+    return area.isEmpty() ? QImage() : area_grab::grab(area, screen);
+}
+
+}  // namespace
+
+void LC_Form1_Ini::BtnCapture_Click() {
+    if (OptCapture0->isChecked() || OptCapture1->isChecked()) {
+        FunctionCapture();
+    } else {
+        CaptureWholeScreen();
+    }
+}
+
+void LC_Form1_Ini::rememberSize() {
+    labels_.MeWidth = QString::number(window_metrics::widthTw(this));
+    labels_.MeHeight = QString::number(window_metrics::heightTw(this));
+}
+
+void LC_Form1_Ini::FunctionCapture() {
+    if (Forms::instance().ifLoaded<LC_Form2_cap>()) {
+        return;  // a capture is under way already
+    }
+    rememberSize();
+    auto* overlay = Forms::instance().get<LC_Form2_cap>();
+    LC_Mod3_Transparencia::SetTransparency(overlay, kOverlayOpacityPercent, true);
+
+    const QSize screen = primaryScreenSize();
+    // Without a compositing manager a translucent window is drawn opaque: the overlay then
+    // shows a still picture of the screen, taken once the program's windows are gone.
+    const bool live = platform::services().compositorActive();
+    const QRect leaving = live ? QRect()
+                               : frameOnScreen(this, screen) |
+                                     editor_handover::shownEditorFrame() |
+                                     frameOnScreen(faceInUse(), screen);
+    QImage withWindows = live ? QImage() : grabIfAny(leaving, screen);
+
+    hide();
+    editor_handover::hideEditor();
+    if (live) {
+        overlay->showOverlay();
+    } else {
+        grabWhenSettled(overlay, leaving, screen, std::move(withWindows), kWindowsGone,
+                        [overlay, screen](const QImage&) {
+                            const QImage still =
+                                area_grab::grab(QRect(QPoint(0, 0), screen), screen);
+                            if (still.isNull()) {
+                                overlay->unloadForm();
+                                capture_outcome::failed(
+                                    QStringLiteral("o sistema não entregou a imagem da tela"));
+                                return;
+                            }
+                            overlay->showOverlay(still);
+                        });
+    }
+    setCursor(Qt::CrossCursor);
+}
+
+void LC_Form1_Ini::CaptureWholeScreen() {
+    rememberSize();
+    const QSize screen = primaryScreenSize();
+    const QRect leaving = frameOnScreen(this, screen);
+    QImage withWindow = grabIfAny(leaving, screen);
+    hide();
+    grabWhenSettled(this, leaving, screen, std::move(withWindow), kMainWindowGone,
+                    [this, screen](const QImage&) {
+                        if (!whole_screen::intoCanvas(screen)) {
+                            capture_outcome::failed(
+                                QStringLiteral("o sistema não entregou a imagem da tela"));
+                            return;
+                        }
+                        if (labels_.lblCopy == QLatin1String("0")) {
+                            editor_handover::showEditor(capture_layout::forWholeScreen(screen));
+                        } else {
+                            capture_outcome::copyCanvas(capture_outcome::Kind::WholeScreen);
+                        }
+                    });
+}

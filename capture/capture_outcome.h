@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// How a capture ends for the user, whichever mode made it.
+namespace capture_outcome {
+
+enum class Kind { WholeScreen, Area };
+
+// Nothing was captured (no area marked, or cancelled): the main window comes back with the
+// focus, whichever face was in use.
+void nothingCaptured();
+
+// The screen could not be read: the face in use comes back and a message says why.
+void failed(const QString& reason);
+
+// The copy action: after a short pause the canvas picture goes on the clipboard, then a beep and
+// a notice confirm it where the user is looking ("Tela copiada!" or "Área copiada!"). When the
+// clipboard refuses the picture, a message says so and the program stays in view.
+void copyCanvas(Kind kind);
+
+}  // namespace capture_outcome
