@@ -71,8 +71,7 @@ void LC_Form1_Ini::FunctionCapture() {
     // shows a still picture of the screen, taken once the program's windows are gone.
     const bool live = platform::services().compositorActive();
     const QRect leaving = live ? QRect()
-                               : frameOnScreen(this, screen) |
-                                     editor_handover::shownEditorFrame() |
+                               : frameOnScreen(this, screen) | editor_handover::shownEditorFrame() |
                                      frameOnScreen(faceInUse(), screen);
     QImage withWindows = live ? QImage() : grabIfAny(leaving, screen);
 
@@ -103,17 +102,17 @@ void LC_Form1_Ini::CaptureWholeScreen() {
     const QRect leaving = frameOnScreen(this, screen);
     QImage withWindow = grabIfAny(leaving, screen);
     hide();
-    grabWhenSettled(this, leaving, screen, std::move(withWindow), kMainWindowGone,
-                    [this, screen](const QImage&) {
-                        if (!whole_screen::intoCanvas(screen)) {
-                            capture_outcome::failed(
-                                QStringLiteral("o sistema não entregou a imagem da tela"));
-                            return;
-                        }
-                        if (labels_.lblCopy == QLatin1String("0")) {
-                            editor_handover::showEditor(capture_layout::forWholeScreen(screen));
-                        } else {
-                            capture_outcome::copyCanvas(capture_outcome::Kind::WholeScreen);
-                        }
-                    });
+    grabWhenSettled(
+        this, leaving, screen, std::move(withWindow), kMainWindowGone,
+        [this, screen](const QImage&) {
+            if (!whole_screen::intoCanvas(screen)) {
+                capture_outcome::failed(QStringLiteral("o sistema não entregou a imagem da tela"));
+                return;
+            }
+            if (labels_.lblCopy == QLatin1String("0")) {
+                editor_handover::showEditor(capture_layout::forWholeScreen(screen));
+            } else {
+                capture_outcome::copyCanvas(capture_outcome::Kind::WholeScreen);
+            }
+        });
 }

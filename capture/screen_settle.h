@@ -26,9 +26,9 @@ private:
 };
 
 struct SettleTiming {
-    int firstMs = 0;    // before the first look
-    int pollMs = 30;    // between looks
-    int maxMs = 1000;   // from the start; then the last grab is taken as it is
+    int firstMs = 0;   // before the first look
+    int pollMs = 30;   // between looks
+    int maxMs = 1000;  // from the start; then the last grab is taken as it is
 };
 
 // Grabs `area` of the primary screen (`screenPx` big) until it has settled, then calls `done`

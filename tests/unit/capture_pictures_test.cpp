@@ -1,0 +1,111 @@
+// Pictures of screen areas, the overlay's look over a still picture, and waiting for the screen
+// to settle after a window has gone.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "capture/area_grab.h"
+#include "capture/overlay_look.h"
+#include "capture/screen_settle.h"
+#include "platform/services.h"
+#include "support/test_pattern.h"
+
+namespace {
+
+const QSize kScreen(640, 480);
+
+QImage filled(QRgb colour) {
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+TEST(AreaCut, InsideTheScreenIsAnExactCopy) {
+    const QImage screen = test_pattern::make(kScreen);
+    const QImage part = area_grab::cut(screen, QRect(301, 201, 100, 50));
+    ASSERT_EQ(part.size(), QSize(100, 50));
+    EXPECT_EQ(part, screen.copy(301, 201, 100, 50));
+}
+
+TEST(AreaCut, BeyondTheEdgesIsBlackAndTheSizeIsKept) {
+    const QImage screen = test_pattern::make(kScreen);
+    const QImage right = area_grab::cut(screen, QRect(541, 381, 100, 100));
+    ASSERT_EQ(right.size(), QSize(100, 100));
+    EXPECT_EQ(right.pixel(98, 98), test_pattern::at(639, 479));
+    EXPECT_EQ(right.pixel(99, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(right.pixel(5, 99), qRgb(0, 0, 0));
+
+    const QImage left = area_grab::cut(screen, QRect(-9, -4, 20, 10));
+    EXPECT_EQ(left.pixel(8, 3), qRgb(0, 0, 0));
+    EXPECT_EQ(left.pixel(9, 4), test_pattern::at(0, 0));
+    EXPECT_EQ(left.pixel(19, 9), test_pattern::at(10, 5));
+
+    const QImage outside = area_grab::cut(screen, QRect(700, 10, 5, 5));
+    EXPECT_EQ(outside.size(), QSize(5, 5));
+    EXPECT_EQ(outside.pixel(2, 2), qRgb(0, 0, 0));
+}
+
+TEST(AreaGrab, AsksTheScreenOnlyForItsOwnPixels) {
+    const QImage screen = test_pattern::make(kScreen);
+    std::vector<QRect> asked;
+    platform::ScopedService grabGuard(
+        platform::services().grabScreen,
+        decltype(platform::services().grabScreen)([&](const QRect& r) {
+            asked.push_back(r);
+            return screen.copy(r);
+        }));
+    const QImage part = area_grab::grab(QRect(600, 470, 50, 20), kScreen);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], QRect(600, 470, 40, 10));
+    EXPECT_EQ(part.size(), QSize(50, 20));
+    EXPECT_EQ(part.pixel(39, 9), test_pattern::at(639, 479));
+    EXPECT_EQ(part.pixel(40, 9), qRgb(0, 0, 0));
+
+    // A screen that gives nothing gives no picture, not a black one.
+    platform::ScopedService none(
+        platform::services().grabScreen,
+        decltype(platform::services().grabScreen)([](const QRect&) { return QImage(); }));
+    EXPECT_TRUE(area_grab::grab(QRect(0, 0, 10, 10), kScreen).isNull());
+}
+
+TEST(OverlayLook, ThirtyPercentBlackKeepsSeventyPercentOfEachChannel) {
+    const QImage dark = overlay_look::darkened(filled(qRgb(255, 100, 0)), 76);
+    EXPECT_EQ(dark.pixel(1, 1), qRgb(179, 70, 0));
+    EXPECT_EQ(overlay_look::underWhite(qRgb(0, 100, 255), 76), qRgb(76, 146, 255));
+    // Every value stays within one of x 0.702.
+    for (int c = 0; c <= 255; ++c) {
+        EXPECT_NEAR(overlay_look::blend(0, c, 76), c * 0.702, 1.0) << c;
+    }
+}
+
+TEST(SettleJudge, WaitsUntilTheWindowIsGoneAndThePixelsStopChanging) {
+    const QImage tinted = filled(qRgb(10, 10, 10));
+    const QImage halfway = filled(qRgb(20, 20, 20));
+    const QImage clear = filled(qRgb(30, 30, 30));
+    SettleJudge judge(tinted);
+    EXPECT_FALSE(judge.settled(tinted));   // the compositor still shows the window
+    EXPECT_FALSE(judge.settled(tinted));   // ... twice the same is still the window
+    EXPECT_FALSE(judge.settled(halfway));  // fading out
+    EXPECT_FALSE(judge.settled(clear));
+    EXPECT_TRUE(judge.settled(clear));
+}
+
+TEST(SettleJudge, TheWindowComingBackStartsTheCountAgain) {
+    const QImage tinted = filled(qRgb(10, 10, 10));
+    const QImage clear = filled(qRgb(30, 30, 30));
+    SettleJudge judge(tinted);
+    EXPECT_FALSE(judge.settled(clear));
+    EXPECT_FALSE(judge.settled(tinted));
+    EXPECT_FALSE(judge.settled(clear));
+    EXPECT_TRUE(judge.settled(clear));
+}
+
+TEST(SettleJudge, WithoutAPictureOfTheWindowTwoEqualLooksAreEnough) {
+    SettleJudge judge{QImage()};
+    EXPECT_FALSE(judge.settled(filled(qRgb(1, 2, 3))));
+    EXPECT_TRUE(judge.settled(filled(qRgb(1, 2, 3))));
+    SettleJudge failing{filled(qRgb(1, 2, 3))};
+    EXPECT_TRUE(failing.settled(QImage()));  // no picture at all: nothing to wait for
+}
+
+}  // namespace
