@@ -1,0 +1,165 @@
+#include "desktop/capture_desktop.h"
+
+#include <QThread>
+#include <stdexcept>
+
+#include "support/test_pattern.h"
+
+CaptureDesktop::CaptureDesktop(DesktopOptions options)
+    : desktop_(options), program_(desktop_), screen_(options.width, options.height) {
+    pattern_ = std::make_unique<QProcess>();
+    pattern_->setProcessEnvironment(desktop_.environment());
+    pattern_->start(QStringLiteral(LUMACAP_PATTERN_PROGRAM), {});
+    if (!pattern_->waitForStarted() || !waitUntil(
+                                           [&] {
+                                               pattern_->waitForReadyRead(50);
+                                               return pattern_->peek(64).contains("ready");
+                                           },
+                                           10000)) {
+        throw std::runtime_error("the test pattern did not come up");
+    }
+}
+
+CaptureDesktop::~CaptureDesktop() {
+    if (pattern_->state() != QProcess::NotRunning) {
+        pattern_->terminate();
+        if (!pattern_->waitForFinished(3000)) {
+            pattern_->kill();
+            pattern_->waitForFinished(3000);
+        }
+    }
+}
+
+bool CaptureDesktop::startProgram() {
+    program_.start();
+    const auto id = program_.waitForWindow();
+    if (!id) {
+        return false;
+    }
+    mainId_ = *id;
+    return true;
+}
+
+QRect CaptureDesktop::mainClient() const {
+    return windowInfo(desktop_, mainId_).geometry;
+}
+
+bool CaptureDesktop::mainVisible() const {
+    return windowInfo(desktop_, mainId_).viewable;
+}
+
+void CaptureDesktop::click(QPoint p) {
+    desktop_.run("xdotool",
+                 {"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+}
+
+void CaptureDesktop::clickMain(QPoint clientPoint) {
+    click(mainClient().topLeft() + clientPoint);
+    QThread::msleep(150);
+}
+
+void CaptureDesktop::pointerTo(QPoint p) {
+    desktop_.run("xdotool", {"mousemove", QString::number(p.x()), QString::number(p.y())});
+}
+
+void CaptureDesktop::drag(QPoint from, QPoint to) {
+    const QPoint mid = (from + to) / 2;
+    desktop_.run("xdotool",
+                 {"mousemove", QString::number(from.x()), QString::number(from.y()), "mousedown",
+                  "1", "mousemove", QString::number(mid.x()), QString::number(mid.y()), "mousemove",
+                  QString::number(to.x()), QString::number(to.y())});
+    QThread::msleep(100);
+    desktop_.run("xdotool", {"mouseup", "1"});
+}
+
+void CaptureDesktop::key(const QString& name) {
+    desktop_.run("xdotool", {"key", name});
+}
+
+QStringList CaptureDesktop::shownWindows() const {
+    QStringList shown;
+    for (const QString& id : program_.windows()) {
+        if (windowInfo(desktop_, id).viewable) {
+            shown << id;
+        }
+    }
+    return shown;
+}
+
+std::optional<QString> CaptureDesktop::waitForOverlay(int timeoutMs) const {
+    std::optional<QString> found;
+    waitUntil(
+        [&] {
+            for (const QString& id : shownWindows()) {
+                if (windowInfo(desktop_, id).geometry == QRect(QPoint(0, 0), screen_)) {
+                    found = id;
+                }
+            }
+            return found.has_value();
+        },
+        timeoutMs);
+    return found;
+}
+
+bool CaptureDesktop::waitForOverlayGone(int timeoutMs) const {
+    return waitUntil(
+        [&] {
+            for (const QString& id : shownWindows()) {
+                if (windowInfo(desktop_, id).geometry.size() == screen_) {
+                    return false;
+                }
+            }
+            return true;
+        },
+        timeoutMs);
+}
+
+QImage CaptureDesktop::clipboard() const {
+    int status = -1;
+    const QByteArray png = desktop_.runBytes(
+        "xclip", {"-selection", "clipboard", "-t", "image/png", "-o"}, &status, 5000);
+    if (status != 0) {
+        return {};
+    }
+    return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+QImage CaptureDesktop::waitForNewClipboard(const QImage& previous, int timeoutMs) const {
+    QImage now;
+    waitUntil(
+        [&] {
+            now = clipboard();
+            return !now.isNull() && now != previous;
+        },
+        timeoutMs);
+    return now != previous ? now : QImage();
+}
+
+QString differenceFromPattern(const QImage& picture, QPoint origin, QSize screen, int ignoreFromY) {
+    const QRect onScreen(QPoint(0, 0), screen);
+    int wrong = 0;
+    QString first;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QPoint s = origin + QPoint(x, y);
+            if (s.y() >= ignoreFromY) {
+                continue;
+            }
+            const QRgb want = onScreen.contains(s) ? test_pattern::at(s.x(), s.y()) : qRgb(0, 0, 0);
+            const QRgb got = picture.pixel(x, y) | 0xff000000u;
+            if (got != want) {
+                if (wrong++ == 0) {
+                    first = QStringLiteral("(%1,%2) is %3, not %4 (screen %5,%6)")
+                                .arg(x)
+                                .arg(y)
+                                .arg(got, 8, 16)
+                                .arg(want, 8, 16)
+                                .arg(s.x())
+                                .arg(s.y());
+                }
+            }
+        }
+    }
+    return wrong == 0 ? QString()
+                      : QStringLiteral("%1 pixels differ; first %2").arg(wrong).arg(first);
+}
