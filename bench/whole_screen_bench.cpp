@@ -1,0 +1,54 @@
+// The whole-screen capture's own work (grab into the editor's canvas, the fixed waits left out)
+// against a bare QScreen::grabWindow of the same screen, interleaved in every iteration.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <chrono>
+
+#include "capture/whole_screen.h"
+
+namespace {
+
+void BM_WholeScreenIntoCanvas(benchmark::State& state) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen->geometry().size();
+    using Clock = std::chrono::steady_clock;
+    double bare = 0;
+    double capture = 0;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        const QPixmap floor = screen->grabWindow(0);
+        benchmark::DoNotOptimize(floor);
+        const auto t1 = Clock::now();
+        if (!whole_screen::intoCanvas(size)) {
+            state.SkipWithError("the screen gave no picture");
+            return;
+        }
+        const auto t2 = Clock::now();
+        bare += std::chrono::duration<double>(t1 - t0).count();
+        const double op = std::chrono::duration<double>(t2 - t1).count();
+        capture += op;
+        state.SetIterationTime(op);
+    }
+    state.counters["screen_px"] = size.width() * size.height();
+    state.counters["grab_ms"] = bare * 1000 / static_cast<double>(state.iterations());
+    state.counters["x_grab"] = bare > 0 ? capture / bare : 0;
+}
+BENCHMARK(BM_WholeScreenIntoCanvas)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+}  // namespace
+
+// The screen and the clipboard need an application object, made before any benchmark runs.
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
