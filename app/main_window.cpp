@@ -135,6 +135,7 @@ void LC_Form1_Ini::buildControls() {
     txtHeight->setToolTip(QStringLiteral(" Altura "));
     btnSaveText = makeButton(Frame2, "btnSaveText", "save", 2950, 175, 225,
                              QStringLiteral(" Salvar valores "));
+    Frame2->setAutoFillBackground(true);  // in view, it covers the rows below
     Frame2->raise();
 }
 

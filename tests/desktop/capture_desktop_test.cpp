@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QThread>
 
 #include "support/test_pattern.h"
@@ -122,8 +123,12 @@ TEST(CaptureDesktop, WholeScreenCopyHoldsTheWholeScreenAndConfirms) {
             return notice.has_value();
         },
         2000));
+    QElapsedTimer shown;
+    shown.start();
     EXPECT_TRUE(main.intersects(*notice));
-    EXPECT_TRUE(waitUntil([&] { return d.shownWindows().size() == 1; }, 2500));
+    ASSERT_TRUE(waitUntil([&] { return d.shownWindows().size() == 1; }, 2500));
+    EXPECT_GT(shown.elapsed(), 600);
+    EXPECT_TRUE(d.mainVisible());
 }
 
 TEST(CaptureDesktop, WholeScreenCopyWithHidingLeavesOnlyTheNoticeCentred) {
