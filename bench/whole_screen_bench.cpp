@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <chrono>
 
+#include "app/forms.h"
 #include "capture/whole_screen.h"
 
 namespace {
@@ -41,9 +42,10 @@ BENCHMARK(BM_WholeScreenIntoCanvas)->UseManualTime()->Unit(benchmark::kMilliseco
 
 }  // namespace
 
-// The screen and the clipboard need an application object, made before any benchmark runs.
+// The screen needs an application object, and the editor the registry of windows.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    Forms forms;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

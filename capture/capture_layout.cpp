@@ -10,10 +10,10 @@ namespace {
 constexpr int kCanvasBorderTw = 60;  // 2 pixels on each side
 }
 
-EditorSizes forArea(int widthPx, int heightPx) {
+EditorPlacement forArea(int widthPx, int heightPx) {
     const int drawBoxWidth = units::tw(widthPx) + kCanvasBorderTw;
     const int drawBoxHeight = units::tw(heightPx) + kCanvasBorderTw;
-    EditorSizes s;
+    EditorPlacement s;
     s.fraMainWidthTw = drawBoxWidth + 100;
     s.fraMainHeightTw = drawBoxHeight + 2530;
     s.windowWidthTw = units::tw(widthPx) + 760;
@@ -29,10 +29,10 @@ EditorSizes forArea(int widthPx, int heightPx) {
     return s;
 }
 
-EditorSizes forWholeScreen(QSize screenPx) {
+EditorPlacement forWholeScreen(QSize screenPx) {
     const int w = units::tw(screenPx.width());
     const int h = units::tw(screenPx.height());
-    EditorSizes s;
+    EditorPlacement s;
     s.fraMainWidthTw = w + kCanvasBorderTw + 190;
     s.fraMainHeightTw = h + kCanvasBorderTw + 2500;
     s.windowWidthTw = w + 800;

@@ -1,29 +1,39 @@
 #include "capture/editor_handover.h"
 
-// The editor window is not part of the program yet: the canvas is held here until it is.
+#include "app/forms.h"
+#include "editor/editor_window.h"
+
 namespace editor_handover {
 
 namespace {
-QImage& canvas() {
-    static QImage image;
-    return image;
+LC_Form3_pic* editor() {
+    return Forms::instance().get<LC_Form3_pic>();
 }
 }  // namespace
 
-void hideEditor() {}
-
-QRect shownEditorFrame() {
-    return {};
+void hideEditor() {
+    editor()->hide();
 }
 
-void putCapture(const QImage& picture, bool) {
-    canvas() = picture;
+QRect shownEditorFrame() {
+    const auto* e = Forms::instance().ifLoaded<LC_Form3_pic>();
+    return e && e->isVisible() ? e->frameGeometry() : QRect();
+}
+
+void putCapture(const QImage& picture, bool keepAsUnedited) {
+    editor()->putCapture(picture, keepAsUnedited);
 }
 
 QImage canvasImage() {
-    return canvas();
+    return editor()->canvasImage();
 }
 
-void showEditor(const capture_layout::EditorSizes&) {}
+void showEditor(const EditorPlacement& placement) {
+    LC_Form3_pic* e = editor();
+    e->placeEditor(placement);
+    e->show();
+    e->raise();
+    e->activateWindow();
+}
 
 }  // namespace editor_handover

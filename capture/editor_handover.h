@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QRect>
 
-#include "capture/capture_layout.h"
+#include "editor/editor_placement.h"
 
 // Everything the capture asks of the editor window, in one place: its canvas is the capture
 // buffer for every mode and both actions.
@@ -18,6 +18,6 @@ void putCapture(const QImage& picture, bool keepAsUnedited);
 // The canvas picture.
 QImage canvasImage();
 // Sizes the editor for the capture and shows it.
-void showEditor(const capture_layout::EditorSizes& sizes);
+void showEditor(const EditorPlacement& placement);
 
 }  // namespace editor_handover

@@ -209,4 +209,41 @@ TEST(CaptureDesktop, WithCompositorTheOverlayIsBlendedAndTheCaptureExact) {
     EXPECT_EQ(differenceFromPattern(copy, {301, 201}, d.screen()), QString());
 }
 
+TEST(CaptureDesktop, EditActionOpensTheEditorWithTheCaptureOnItsCanvas) {
+    CaptureDesktop d;
+    ASSERT_TRUE(d.startProgram());
+    d.clickCapture();
+    ASSERT_TRUE(d.waitForOverlay());
+    d.drag({300, 200}, {400, 250});
+
+    const auto editor = d.program().waitForWindow("Lumacap", 5000);
+    ASSERT_TRUE(editor);
+    ASSERT_NE(*editor, d.mainId());
+    EXPECT_FALSE(d.mainVisible());
+    // 4000 twips wide: the client is 4000 - 120 twips of border, 259 pixels.
+    const QRect client = windowInfo(d.desktop(), *editor).geometry;
+    EXPECT_EQ(client.width(), 259);
+
+    // The canvas shows the capture at 1:1 somewhere in the editor: find its first pixel there,
+    // then the whole block must be the pattern's area one pixel inside the press point.
+    QThread::msleep(300);
+    const QImage shot = d.desktop().screenshot().copy(client);
+    std::optional<QPoint> at;
+    for (int y = 0; y < shot.height() && !at; ++y) {
+        for (int x = 0; x < shot.width() && !at; ++x) {
+            if ((shot.pixel(x, y) | 0xff000000u) == test_pattern::at(301, 201)) {
+                at = QPoint(x, y);
+            }
+        }
+    }
+    ASSERT_TRUE(at) << "the capture is not on the editor's canvas";
+    EXPECT_EQ(differenceFromPattern(shot.copy(QRect(*at, QSize(100, 50))), {301, 201}, d.screen()),
+              QString());
+
+    // Closing the editor brings the main window back.
+    d.desktop().run("xdotool", {"windowactivate", "--sync", *editor});
+    d.key("alt+F4");
+    EXPECT_TRUE(waitUntil([&] { return d.mainVisible(); }));
+}
+
 }  // namespace

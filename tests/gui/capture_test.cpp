@@ -18,6 +18,8 @@
 #include "app/window_metrics.h"
 #include "capture/lc_form2_cap.h"
 #include "capture/overlay_look.h"
+#include "editor/canvas.h"
+#include "editor/editor_window.h"
 #include "support/program_fixture.h"
 #include "support/test_pattern.h"
 
@@ -402,6 +404,79 @@ TEST_F(Capture, OverlayTimerKeepsTheMainNoticeLabelEmpty) {
     EXPECT_FALSE(main->chkHide->isHidden());
     EXPECT_FALSE(main->TimerMensagem->isActive());
     EXPECT_TRUE(o->TimerMensagem->isActive());
+}
+
+TEST_F(Capture, AreaEditOpensTheEditorWithTheCaptureAndTheMainWindowStaysHidden) {
+    LC_Form2_cap* o = startAreaCapture();
+    ASSERT_TRUE(o);
+    drag(o, {400, 250}, {300, 200});  // towards the left and up
+    LC_Form3_pic* editor = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            editor = forms().ifLoaded<LC_Form3_pic>();
+            return editor && editor->isVisible();
+        },
+        3000));
+    EXPECT_EQ(editor->canvasImage(), pattern_.copy(301, 201, 100, 50));
+    // 100 pixels wide: 100 x 15 + 60 + 190 is less than 4000, so the editor is 4000 wide.
+    EXPECT_EQ(editor->width(), units::px(4000 - window_metrics::frameWidthTw(editor)));
+    EXPECT_EQ(editor->labels().lblMeHeight, "2050");
+    EXPECT_EQ(editor->labels().lblMeHeightIni, "2050");
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_TRUE(clipboard.empty());
+    EXPECT_EQ(beeps, 0);
+
+    // Reset paints the capture back after an edit.
+    editor->PicDrawBox->image().fill(Qt::red);
+    editor->btnReset_Click();
+    EXPECT_EQ(editor->canvasImage(), pattern_.copy(301, 201, 100, 50));
+
+    editor->close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main->isVisible(); }, 2000));
+    EXPECT_FALSE(forms().ifLoaded<LC_Form3_pic>());
+}
+
+TEST_F(Capture, WholeScreenEditHoldsTheWholeScreenAndKeepsItForReset) {
+    main->OptCapture2->click();
+    QTest::mouseClick(main->BtnCapture, Qt::LeftButton);
+    LC_Form3_pic* editor = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            editor = forms().ifLoaded<LC_Form3_pic>();
+            return editor && editor->isVisible();
+        },
+        3000));
+    EXPECT_EQ(editor->canvasImage().size(), screen_);
+    EXPECT_EQ(editor->canvasImage(), pattern_);
+    EXPECT_EQ(editor->PicDrawBox->widthTw(), units::tw(screen_.width()) + 60);
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(fullGrabsWithMainShown, 0);
+
+    editor->PicDrawBox->image().fill(Qt::red);
+    editor->btnReset_Click();
+    EXPECT_EQ(editor->canvasImage(), pattern_);
+}
+
+TEST_F(Capture, ACaptureWhileTheEditorIsOpenHidesItAndRefillsIt) {
+    LC_Form2_cap* o = startAreaCapture();
+    ASSERT_TRUE(o);
+    drag(o, {300, 200}, {400, 250});
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return forms().ifLoaded<LC_Form3_pic>() &&
+                   forms().ifLoaded<LC_Form3_pic>()->isVisible();
+        },
+        3000));
+    LC_Form3_pic* editor = forms().ifLoaded<LC_Form3_pic>();
+
+    main->FunctionCapture();  // as the compact toolbar does
+    o = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return overlay() && overlay()->isVisible(); }, 3000));
+    EXPECT_FALSE(editor->isVisible());
+    drag(overlay(), {10, 20}, {70, 60});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return editor->isVisible(); }, 3000));
+    EXPECT_EQ(forms().ifLoaded<LC_Form3_pic>(), editor);
+    EXPECT_EQ(editor->canvasImage(), pattern_.copy(11, 21, 60, 40));
 }
 
 }  // namespace
