@@ -86,6 +86,7 @@ LC_Form7_mini::LC_Form7_mini() : LcForm("LC_Form7_mini") {
     units::place(lblCheckTop, 320, 600, 255, 135);
 
     connect(btnTop, &PictureButton::clicked, this, &LC_Form7_mini::btnTop_Click);
+    connect(btnCap, &PictureButton::clicked, this, &LC_Form7_mini::btnCap_Click);
     connect(btnPosition, &PictureButton::clicked, this, &LC_Form7_mini::btnPosition_Click);
     connect(btnCloseMini, &PictureButton::clicked, this, &LC_Form7_mini::btnCloseMini_Click);
     connect(btnTray, &PictureButton::clicked, this, &LC_Form7_mini::btnTray_Click);
@@ -126,6 +127,11 @@ void LC_Form7_mini::setOnTop(bool onTop) {
     btnTop->setPixmap(onTop ? imgTopSim->pixmap() : imgTopNao->pixmap());
     btnTop->setToolTip(onTop ? QStringLiteral(" Desfazer manter na frente ")
                              : QStringLiteral(" Manter na frente "));
+}
+
+void LC_Form7_mini::btnCap_Click() {
+    mainWindow()->FunctionCapture();
+    hide();
 }
 
 void LC_Form7_mini::btnTop_Click() {

@@ -17,6 +17,8 @@ public:
     LC_Form7_mini();
     void Form_Load() override;
 
+    // Starts an area capture (whatever the main window's mode), then hides the bar.
+    void btnCap_Click();
     void btnTop_Click();
     void btnPosition_Click();
     void btnCloseMini_Click();

@@ -22,6 +22,7 @@
 #include "editor/editor_window.h"
 #include "support/program_fixture.h"
 #include "support/test_pattern.h"
+#include "toolbar/compact_toolbar.h"
 
 namespace {
 
@@ -477,6 +478,38 @@ TEST_F(Capture, ACaptureWhileTheEditorIsOpenHidesItAndRefillsIt) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return editor->isVisible(); }, 3000));
     EXPECT_EQ(forms().ifLoaded<LC_Form3_pic>(), editor);
     EXPECT_EQ(editor->canvasImage(), pattern_.copy(11, 21, 60, 40));
+}
+
+TEST_F(Capture, FromTheCompactToolbarTheCopyIsConfirmedBesideIt) {
+    main->OptAction1->click();
+    QTest::mouseClick(main->btnMini, Qt::LeftButton);
+    auto* toolbar = forms().ifLoaded<LC_Form7_mini>();
+    ASSERT_TRUE(toolbar);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return toolbar->isVisible() && !main->isVisible(); }, 2000));
+
+    QTest::mouseClick(toolbar->btnCap, Qt::LeftButton);
+    EXPECT_FALSE(toolbar->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return overlay() && overlay()->isVisible(); }, 3000));
+    EXPECT_EQ(fullGrabsWithMainShown, 0);
+    drag(overlay(), {300, 200}, {400, 250});
+    ASSERT_TRUE(waitForClipboard(1));
+    EXPECT_EQ(clipboard[0], pattern_.copy(301, 201, 100, 50));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notice() != nullptr; }, 2000));
+    EXPECT_TRUE(toolbar->isVisible());
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(notice()->lblAviso->text(), "Área copiada!");
+    EXPECT_EQ(notice()->pos(), toolbar->pos() + QPoint(-35, -4));  // 525 and 55 twips, rounded
+    EXPECT_EQ(beeps, 1);
+
+    // Even with the whole-screen mode chosen the bar's button brings up the overlay; a click
+    // there captures nothing and brings back the main window.
+    main->OptCapture2->click();
+    QTest::mouseClick(toolbar->btnCap, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return overlay() && overlay()->isVisible(); }, 3000));
+    QTest::mouseClick(overlay(), Qt::LeftButton, {}, QPoint(300, 300));
+    ASSERT_TRUE(waitForOverlayGone());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(clipboard.size(), 1u);
 }
 
 }  // namespace
