@@ -8,6 +8,7 @@
 #include "app/forms.h"
 #include "app/lc_mod3_transparencia.h"
 #include "app/main_window.h"
+#include "app/notice_window.h"
 #include "app/window_metrics.h"
 #include "capture/area_grab.h"
 #include "capture/capture_layout.h"
@@ -37,6 +38,18 @@ QRect frameOnScreen(const QWidget* w, QSize screen) {
         return {};
     }
     return w->frameGeometry().intersected(QRect(QPoint(0, 0), screen));
+}
+
+// The notice of the last capture, if it is still up: it would be captured with the screen, so
+// a new capture closes it first.
+LC_Form8_aviso* shownNotice() {
+    return Forms::instance().ifLoaded<LC_Form8_aviso>();
+}
+
+void closeNotice() {
+    if (LC_Form8_aviso* notice = shownNotice()) {
+        notice->unloadForm();
+    }
 }
 
 QImage grabIfAny(const QRect& area, QSize screen) {
@@ -72,9 +85,11 @@ void LC_Form1_Ini::FunctionCapture() {
     const bool live = platform::services().compositorActive();
     const QRect leaving = live ? QRect()
                                : frameOnScreen(this, screen) | editor_handover::shownEditorFrame() |
-                                     frameOnScreen(faceInUse(), screen);
+                                     frameOnScreen(faceInUse(), screen) |
+                                     frameOnScreen(shownNotice(), screen);
     QImage withWindows = live ? QImage() : grabIfAny(leaving, screen);
 
+    closeNotice();
     hide();
     editor_handover::hideEditor();
     if (live) {
@@ -99,8 +114,9 @@ void LC_Form1_Ini::FunctionCapture() {
 void LC_Form1_Ini::CaptureWholeScreen() {
     rememberSize();
     const QSize screen = primaryScreenSize();
-    const QRect leaving = frameOnScreen(this, screen);
+    const QRect leaving = frameOnScreen(this, screen) | frameOnScreen(shownNotice(), screen);
     QImage withWindow = grabIfAny(leaving, screen);
+    closeNotice();
     hide();
     grabWhenSettled(
         this, leaving, screen, std::move(withWindow), kMainWindowGone,

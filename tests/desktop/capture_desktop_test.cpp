@@ -203,10 +203,24 @@ TEST(CaptureDesktop, WithCompositorTheOverlayIsBlendedAndTheCaptureExact) {
     // The compositor's own blend of 30 percent black over the live pattern.
     EXPECT_EQ(differenceFromDarkenedPattern(d.desktop().screenshot(), 2), QString());
 
-    d.drag({300, 200}, {700, 500});
-    const QImage copy = d.waitForNewClipboard(QImage());
-    ASSERT_EQ(copy.size(), QSize(400, 300));
-    EXPECT_EQ(differenceFromPattern(copy, {301, 201}, d.screen()), QString());
+    // A grab right after hiding can still hold part of the tint: every capture must be exact.
+    // The captures follow each other closely: the last one's notice must not be in the next.
+    const std::vector<QRect> areas{{301, 201, 400, 300}, {1001, 101, 800, 700}, {51, 601, 120, 90}};
+    QImage previous;
+    for (const QRect& a : areas) {
+        if (!previous.isNull()) {
+            ASSERT_TRUE(waitUntil([&] { return d.mainVisible(); }));
+            d.clickCapture();
+            ASSERT_TRUE(d.waitForOverlay());
+            QThread::msleep(200);
+        }
+        d.drag(a.topLeft() - QPoint(1, 1), a.bottomRight());
+        const QImage copy = d.waitForNewClipboard(previous);
+        ASSERT_EQ(copy.size(), a.size());
+        const QString diff = differenceFromPattern(copy, a.topLeft(), d.screen());
+        EXPECT_TRUE(diff.isEmpty()) << diff.toStdString();
+        previous = copy;
+    }
 }
 
 TEST(CaptureDesktop, EditActionOpensTheEditorWithTheCaptureOnItsCanvas) {
