@@ -3,6 +3,7 @@
 #include <QThread>
 #include <stdexcept>
 
+#include "desktop/x_probe.h"
 #include "support/test_pattern.h"
 
 CaptureDesktop::CaptureDesktop(DesktopOptions options)
@@ -77,13 +78,7 @@ void CaptureDesktop::key(const QString& name) {
 }
 
 QStringList CaptureDesktop::shownWindows() const {
-    QStringList shown;
-    for (const QString& id : program_.windows()) {
-        if (windowInfo(desktop_, id).viewable) {
-            shown << id;
-        }
-    }
-    return shown;
+    return viewableWindows(desktop_, program_);
 }
 
 std::optional<QString> CaptureDesktop::waitForOverlay(int timeoutMs) const {

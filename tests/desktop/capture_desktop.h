@@ -37,7 +37,7 @@ public:
     // Id of the overlay once it covers the screen, or nullopt.
     std::optional<QString> waitForOverlay(int timeoutMs = 5000) const;
     bool waitForOverlayGone(int timeoutMs = 5000) const;
-    // Ids of the program's windows that are on the screen now.
+    // Ids of the program's windows that are on the screen now, tray icons left out.
     QStringList shownWindows() const;
 
     void drag(QPoint from, QPoint to);

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include "desktop/x_probe.h"
 #include "support/test_pattern.h"
 
 namespace {
@@ -132,7 +133,7 @@ TEST(CaptureDesktop, WholeScreenCopyHoldsTheWholeScreenAndConfirms) {
     EXPECT_TRUE(d.mainVisible());
 }
 
-TEST(CaptureDesktop, WholeScreenCopyWithHidingLeavesOnlyTheNoticeCentred) {
+TEST(CaptureDesktop, WholeScreenCopyWithHidingLeavesTheTrayIconAndTheNoticeCentred) {
     CaptureDesktop d;
     ASSERT_TRUE(d.startProgram());
     d.chooseWholeScreen();
@@ -150,6 +151,7 @@ TEST(CaptureDesktop, WholeScreenCopyWithHidingLeavesOnlyTheNoticeCentred) {
     }));
     EXPECT_FALSE(d.mainVisible());
     EXPECT_EQ(windowInfo(d.desktop(), shown[0]).geometry, QRect(897, 522, 126, 36));
+    EXPECT_EQ(trayIcons(d.desktop(), d.program()).size(), 1);
 }
 
 TEST(CaptureDesktop, AClickWithoutADragOrEscapeCapturesNothing) {
