@@ -1,0 +1,15 @@
+// The benchmarks' main: a QGuiApplication for the picture code, then Google Benchmark.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
