@@ -1,0 +1,44 @@
+// Saving a 3840 x 2160 canvas as a bitmap against one write() of the same number of bytes.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <vector>
+
+#include "bench_floor.h"
+#include "editor/bmp_file.h"
+
+namespace {
+
+void BM_SaveBmp(benchmark::State& state) {
+    QImage canvas(3840, 2160, QImage::Format_RGB32);
+    for (int y = 0; y < canvas.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+        for (int x = 0; x < canvas.width(); ++x) {
+            line[x] = qRgb(x & 255, y & 255, (x ^ y) & 255);
+        }
+    }
+    QTemporaryDir dir;  // both files in one folder, on one disk
+    const QByteArray plain = QFile::encodeName(dir.filePath("plain.bin"));
+    const QString saved = dir.filePath("canvas.bmp");
+    const std::vector<char> bytes(bmp_file::kHeaderBytes + canvas.sizeInBytes(), 'x');
+    QString reason;
+    timeAgainstFloor(
+        state,
+        [&] {
+            const int fd = ::open(plain.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
+            ::close(fd);
+        },
+        [&] {
+            if (!bmp_file::save(canvas, saved, &reason)) {
+                state.SkipWithError(qPrintable(reason));
+            }
+        });
+}
+
+}  // namespace
+
+BENCHMARK(BM_SaveBmp)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(3);

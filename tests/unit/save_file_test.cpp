@@ -1,0 +1,197 @@
+// Saving the canvas: the name rule, the bitmap written, and what a failed save leaves behind.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <random>
+
+#include "editor/bmp_file.h"
+#include "editor/save_name.h"
+#include "platform/atomic_file.h"
+
+namespace {
+
+TEST(SaveName, BmpInAnyCaseIsKeptEverythingElseGetsTheSuffix) {
+    EXPECT_EQ(bmpFileName("foto"), "foto.bmp");
+    EXPECT_EQ(bmpFileName("foto.BMP"), "foto.BMP");
+    EXPECT_EQ(bmpFileName("foto.Bmp"), "foto.Bmp");
+    EXPECT_EQ(bmpFileName("/home/u/foto.bmp"), "/home/u/foto.bmp");
+    EXPECT_EQ(bmpFileName("foto.png"), "foto.png.bmp");
+    EXPECT_EQ(bmpFileName("foto.bmpx"), "foto.bmpx.bmp");
+    EXPECT_EQ(bmpFileName("fotobmp"), "fotobmp.bmp");
+    EXPECT_EQ(bmpFileName("bmp"), "bmp.bmp");  // shorter than four characters
+    EXPECT_EQ(bmpFileName("a"), "a.bmp");
+    EXPECT_EQ(bmpFileName(".bmp"), ".bmp");
+}
+
+QImage noisePicture(int w, int h) {
+    std::mt19937 rng(static_cast<unsigned>(w * 1000 + h));
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            image.setPixel(x, y, qRgb(rng() & 255, rng() & 255, rng() & 255));
+        }
+    }
+    return image;
+}
+
+class SaveFile : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return dir.filePath(name); }
+    static QByteArray read(const QString& p) {
+        QFile f(p);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Files in the folder, temporary ones included.
+    QStringList entries(const QString& folder) const {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(SaveFile, ASavedFileReadsBackAsTheCanvasPixels) {
+    for (QSize size : {QSize(1, 1), QSize(3, 2), QSize(37, 19), QSize(640, 3)}) {
+        const QImage canvas = noisePicture(size.width(), size.height());
+        const QString file = path(QStringLiteral("p%1.bmp").arg(size.width()));
+        QString reason;
+        ASSERT_TRUE(bmp_file::save(canvas, file, &reason)) << reason.toStdString();
+        QImage back(file, "BMP");
+        ASSERT_FALSE(back.isNull());
+        EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), canvas) << size.width();
+        EXPECT_EQ(QFileInfo(file).size(), 54 + size.width() * size.height() * 4);
+    }
+    // Other formats are saved as the colours they show.
+    QImage rgb888(5, 4, QImage::Format_RGB888);
+    rgb888.fill(QColor(10, 20, 30));
+    ASSERT_TRUE(bmp_file::save(rgb888, path("888.bmp"), nullptr));
+    EXPECT_EQ(QImage(path("888.bmp")).pixel(4, 3), qRgb(10, 20, 30));
+    EXPECT_EQ(entries(dir.path()).filter(".tmp"), QStringList());
+}
+
+TEST_F(SaveFile, HeaderDescribesABottomUpThirtyTwoBitPicture) {
+    const QByteArray h = bmp_file::header(3, 2);
+    ASSERT_EQ(h.size(), 54);
+    const auto* p = reinterpret_cast<const uchar*>(h.constData());
+    EXPECT_EQ(h.left(2), "BM");
+    EXPECT_EQ(qFromLittleEndian<quint32>(p + 2), 54u + 24u);  // file size
+    EXPECT_EQ(qFromLittleEndian<quint32>(p + 10), 54u);       // pixels start
+    EXPECT_EQ(qFromLittleEndian<quint32>(p + 14), 40u);       // info header
+    EXPECT_EQ(qFromLittleEndian<qint32>(p + 18), 3);          // width
+    EXPECT_EQ(qFromLittleEndian<qint32>(p + 22), 2);          // height, bottom-up
+    EXPECT_EQ(qFromLittleEndian<quint16>(p + 28), 32);        // bits per pixel
+    EXPECT_EQ(qFromLittleEndian<quint32>(p + 30), 0u);        // no compression
+    EXPECT_TRUE(bmp_file::header(40000, 40000).isEmpty());    // past 4 GB
+    EXPECT_TRUE(bmp_file::header(0, 5).isEmpty());
+
+    QImage canvas(2, 2, QImage::Format_RGB32);
+    canvas.setPixel(0, 0, qRgb(1, 2, 3));  // top row
+    canvas.setPixel(1, 0, qRgb(4, 5, 6));
+    canvas.setPixel(0, 1, qRgb(7, 8, 9));  // bottom row: first in the file
+    canvas.setPixel(1, 1, qRgb(10, 11, 12));
+    ASSERT_TRUE(bmp_file::save(canvas, path("order.bmp"), nullptr));
+    EXPECT_EQ(read(path("order.bmp")).mid(54),
+              QByteArray("\x09\x08\x07\xff\x0c\x0b\x0a\xff\x03\x02\x01\xff\x06\x05\x04\xff", 16));
+}
+
+TEST_F(SaveFile, ReplacingAFileKeepsItsPermissionsAndFollowsALink) {
+    const QString file = path("old.bmp");
+    QFile::remove(file);
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("old contents");
+    }
+    ::chmod(QFile::encodeName(file).constData(), 0640);
+    ASSERT_TRUE(QFile::link(file, path("link.bmp")));
+    const QImage canvas = noisePicture(4, 4);
+    ASSERT_TRUE(bmp_file::save(canvas, path("link.bmp"), nullptr));
+    EXPECT_TRUE(QFileInfo(path("link.bmp")).isSymLink());
+    EXPECT_EQ(QImage(file).convertToFormat(QImage::Format_RGB32), canvas);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+// A folder this process cannot write into. The root user writes anywhere, so as root the
+// process takes the identity of an unprivileged user while the guard lives.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& path) : path_(path) { QDir().mkpath(path); }
+    void lock() {
+        ::chmod(QFile::encodeName(QFileInfo(path_).absolutePath()).constData(), 0755);
+        ::chmod(QFile::encodeName(path_).constData(), 0555);
+        if (::geteuid() == 0) {
+            dropped_ = ::seteuid(65534) == 0;
+        }
+    }
+    ~ReadOnlyFolder() {
+        if (dropped_) {
+            [[maybe_unused]] const int restored = ::seteuid(0);
+        }
+        ::chmod(QFile::encodeName(path_).constData(), 0755);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+private:
+    QString path_;
+    bool dropped_ = false;
+};
+
+TEST_F(SaveFile, ReadOnlyFolderGivesTheReasonAndLeavesNothingBehind) {
+    const QString folder = path("locked");
+    ReadOnlyFolder locked(folder);
+    {
+        QFile existing(folder + "/foto.bmp");
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+        existing.write("the picture saved yesterday");
+    }
+    locked.lock();
+    QString reason;
+    EXPECT_FALSE(bmp_file::save(noisePicture(8, 8), folder + "/nova.bmp", &reason));
+    EXPECT_TRUE(reason.contains("sem permissão")) << reason.toStdString();
+    EXPECT_TRUE(reason.contains(folder)) << reason.toStdString();
+    EXPECT_FALSE(bmp_file::save(noisePicture(8, 8), folder + "/foto.bmp", &reason));
+    EXPECT_EQ(entries(folder), QStringList{"foto.bmp"});
+    EXPECT_EQ(read(folder + "/foto.bmp"), "the picture saved yesterday");
+}
+
+TEST_F(SaveFile, UnfinishedOrFailedWritesNeverTouchTheTarget) {
+    const QString file = path("keep.bmp");
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("keep me");
+    }
+    {
+        // Abandoned half way: the object goes away without commit.
+        platform::AtomicFile half(file);
+        ASSERT_TRUE(half.open(nullptr));
+        const char data[] = "half a pic";
+        const platform::AtomicFile::Part part{data, 4};
+        ASSERT_TRUE(half.write({&part, 1}, nullptr));
+    }
+    EXPECT_EQ(read(file), "keep me");
+    EXPECT_EQ(entries(dir.path()), QStringList{"keep.bmp"});
+
+    // The target is a folder: the final step fails, the folder stays, no temporary is left.
+    QDir(dir.path()).mkdir("pasta.bmp");
+    QString reason;
+    EXPECT_FALSE(bmp_file::save(noisePicture(3, 3), path("pasta.bmp"), &reason));
+    EXPECT_TRUE(reason.contains("pasta.bmp")) << reason.toStdString();
+    EXPECT_TRUE(QFileInfo(path("pasta.bmp")).isDir());
+    EXPECT_EQ(entries(dir.path()), QStringList{"keep.bmp"});
+
+    EXPECT_FALSE(bmp_file::save(noisePicture(3, 3), path("nao/existe/x.bmp"), &reason));
+    EXPECT_TRUE(reason.contains("não existe")) << reason.toStdString();
+    EXPECT_FALSE(bmp_file::save(QImage(), path("vazia.bmp"), &reason));
+    EXPECT_EQ(reason, "a imagem está vazia");
+    EXPECT_FALSE(QFileInfo::exists(path("vazia.bmp")));
+}
+
+}  // namespace
