@@ -2,10 +2,12 @@
 
 #include "platform/beep.h"
 #include "platform/clipboard.h"
+#include "platform/colour_dialog.h"
 #include "platform/compositor.h"
 #include "platform/desktop_open.h"
 #include "platform/message_box.h"
 #include "platform/pointer_keys.h"
+#include "platform/save_dialog.h"
 #include "platform/screen_grab.h"
 #include "platform/tray_availability.h"
 
@@ -22,6 +24,8 @@ Services& services() {
         .compositorActive = &realCompositorActive,
         .grabScreen = &realGrabScreen,
         .putImageOnClipboard = &realPutImageOnClipboard,
+        .chooseColor = &realChooseColor,
+        .chooseSaveFile = &realChooseSaveFile,
     };
     return s;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QUrl>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -15,6 +17,13 @@ class QWidget;
 namespace platform {
 
 enum class MessageIcon { Information, Critical };
+
+// What the save-file dialog shows; it always asks before replacing a file.
+struct SaveDialogSpec {
+    QString title;
+    QString filter;         // e.g. "Bitmap Files (*.bmp)"
+    QString defaultSuffix;  // added to a name typed without an extension
+};
 
 struct Services {
     // The desktop's default beep.
@@ -36,6 +45,11 @@ struct Services {
     std::function<QImage(const QRect&)> grabScreen;
     // Empties the clipboard and puts a picture on it; false with a reason when it failed.
     std::function<bool(const QImage&, QString* error)> putImageOnClipboard;
+    // The colour dialog preset to a colour, custom colours open and all black; nullopt only
+    // when cancelled.
+    std::function<std::optional<QColor>(QWidget* parent, const QColor& initial)> chooseColor;
+    // The save-file dialog; the chosen path, or an empty text when cancelled.
+    std::function<QString(QWidget* parent, const SaveDialogSpec&)> chooseSaveFile;
 };
 
 Services& services();

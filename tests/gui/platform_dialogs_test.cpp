@@ -1,0 +1,88 @@
+// The real colour and save dialogs, answered from a timer as a user would.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "platform/colour_dialog.h"
+#include "platform/save_dialog.h"
+
+namespace {
+
+// Runs `answer` on the dialog of type D once it is up.
+template <class D>
+void whenShown(const std::function<void(D*)>& answer) {
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [answer, poll] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* d = qobject_cast<D*>(w); d && d->isVisible()) {
+                answer(d);
+                return;
+            }
+        }
+        QTimer::singleShot(20, *poll);
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+TEST(ColourDialog, PresetWithSixteenBlackCustomColoursEveryTime) {
+    QColorDialog::setCustomColor(3, Qt::red);  // left from an earlier dialog
+    QColor shown;
+    std::vector<QColor> custom;
+    whenShown<QColorDialog>([&](QColorDialog* d) {
+        shown = d->currentColor();
+        for (int i = 0; i < QColorDialog::customCount(); ++i) {
+            custom.push_back(QColorDialog::customColor(i));
+        }
+        d->setCurrentColor(Qt::black);
+        d->accept();
+    });
+    const std::optional<QColor> chosen = platform::realChooseColor(nullptr, QColor(10, 120, 200));
+    EXPECT_EQ(shown, QColor(10, 120, 200));
+    ASSERT_EQ(custom.size(), 16u);
+    for (const QColor& c : custom) {
+        EXPECT_EQ(c, QColor(Qt::black));
+    }
+    ASSERT_TRUE(chosen.has_value());  // black is a choice, not "nothing chosen"
+    EXPECT_EQ(*chosen, QColor(Qt::black));
+
+    whenShown<QColorDialog>([](QColorDialog* d) { d->reject(); });
+    EXPECT_FALSE(platform::realChooseColor(nullptr, Qt::white).has_value());
+}
+
+TEST(SaveDialog, AsksBeforeReplacingAndAddsTheDefaultSuffix) {
+    QTemporaryDir dir;
+    QString title;
+    QStringList filters;
+    bool confirms = false;
+    whenShown<QFileDialog>([&](QFileDialog* d) {
+        title = d->windowTitle();
+        filters = d->nameFilters();
+        confirms = !d->testOption(QFileDialog::DontConfirmOverwrite) &&
+                   d->acceptMode() == QFileDialog::AcceptSave;
+        d->setDirectory(dir.path());
+        // Typed into the name box and confirmed with Enter, as a user does.
+        auto* name = d->findChild<QLineEdit*>("fileNameEdit");
+        name->setText("foto");
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    const QString chosen =
+        platform::realChooseSaveFile(nullptr, {"Salvar Imagem", "Bitmap Files (*.bmp)", "bmp"});
+    EXPECT_EQ(title, "Salvar Imagem");
+    EXPECT_EQ(filters, QStringList{"Bitmap Files (*.bmp)"});
+    EXPECT_TRUE(confirms);
+    EXPECT_EQ(chosen, dir.filePath("foto.bmp"));
+
+    whenShown<QFileDialog>([](QFileDialog* d) { d->reject(); });
+    EXPECT_EQ(
+        platform::realChooseSaveFile(nullptr, {"Salvar Imagem", "Bitmap Files (*.bmp)", "bmp"}),
+        QString());
+}
+
+}  // namespace
