@@ -16,6 +16,7 @@
 #include "app/window_drag.h"
 #include "app/window_metrics.h"
 #include "editor/canvas.h"
+#include "editor/editor_tools.h"
 #include "editor/picture_holder.h"
 #include "editor/swatch.h"
 
@@ -73,6 +74,7 @@ LC_Form3_pic::LC_Form3_pic() : LcForm("LC_Form3_pic") {
     buildHolders();
     buildControls();
     wireControls();
+    installDrawSaveAndCopy(this);
 }
 
 LC_Form3_pic::~LC_Form3_pic() = default;

@@ -1,0 +1,105 @@
+#include "editor/draw_tool.h"
+
+#include <QLabel>
+
+#include "app/picture_button.h"
+#include "editor/canvas.h"
+#include "editor/editor_window.h"
+#include "editor/pen_stroke.h"
+#include "editor/swatch.h"
+#include "editor/tool_cursors.h"
+#include "platform/services.h"
+
+DrawTool::DrawTool(LC_Form3_pic* editor)
+    : QObject(editor),
+      editor_(editor),
+      penCursor_(tool_cursors::pen()),
+      bucketCursor_(tool_cursors::bucket()) {
+    setObjectName(QStringLiteral("DrawTool"));
+    editor->imgPen->setPixmap(tool_cursors::penPicture());
+    editor->imgFill->setPixmap(tool_cursors::bucketPicture());
+    connect(editor->btnDraw, &PictureButton::clicked, this, &DrawTool::btnDraw_Click);
+    Canvas* canvas = editor->PicDrawBox;
+    connect(canvas, &Canvas::mousePressed, this,
+            [this](const QPoint& pos, Qt::MouseButton, Qt::MouseButtons,
+                   Qt::KeyboardModifiers modifiers) { onPress(pos, modifiers); });
+    connect(canvas, &Canvas::mouseMoved, this,
+            [this](const QPoint& pos, Qt::MouseButtons, Qt::KeyboardModifiers modifiers) {
+                onMove(pos, modifiers);
+            });
+    connect(canvas, &Canvas::mouseReleased, this, [this] { onRelease(); });
+}
+
+bool DrawTool::drawingMode() const {
+    return editor_->labels().lblDraw == QLatin1String("1");
+}
+
+void DrawTool::btnDraw_Click() {
+    // The keys held at the moment of the click, not those of an earlier event.
+    const Qt::KeyboardModifiers held = platform::services().keyboardModifiers();
+    Canvas* canvas = editor_->PicDrawBox;
+    if (held & Qt::ShiftModifier) {
+        canvas->setLineWidth(canvas->lineWidth() + 1);
+        return;
+    }
+    if (held & Qt::ControlModifier) {
+        canvas->setLineWidth(canvas->lineWidth() - 1);  // never below 1
+        return;
+    }
+    PictureButton* button = editor_->btnDraw;
+    if (!drawingMode()) {
+        button->setPixmap(editor_->imgLapis->pixmap());
+        button->setToolTip(QStringLiteral(" Pintar o fundo "));
+        editor_->labels().lblDraw = QStringLiteral("1");
+    } else {
+        button->setPixmap(editor_->imgBalde->pixmap());
+        button->setToolTip(QStringLiteral(" Desenhar à mão livre "));
+        editor_->labels().lblDraw = QStringLiteral("0");
+    }
+}
+
+void DrawTool::onPress(QPoint pos, Qt::KeyboardModifiers modifiers) {
+    if (drawingMode()) {
+        editor_->penDown = true;
+        editor_->lastX = pos.x();
+        editor_->lastY = pos.y();
+        DrawStroke(modifiers, pos);  // from the pressed point to itself: a dot
+        // Recorded after the first point, so the step holds it.
+        editor_->history().historyLocked = false;
+        editor_->SaveUndoStep();
+    } else {
+        // The step holds the picture before the fill. A fill does not unlock the keys.
+        editor_->SaveUndoStep();
+        FillArea(pos);
+    }
+}
+
+void DrawTool::onMove(QPoint pos, Qt::KeyboardModifiers modifiers) {
+    editor_->PicDrawBox->setCursor(drawingMode() ? penCursor_ : bucketCursor_);
+    if (drawingMode() && editor_->penDown) {
+        DrawStroke(modifiers, pos);
+    }
+}
+
+void DrawTool::onRelease() {
+    if (drawingMode()) {
+        editor_->penDown = false;
+    }
+}
+
+void DrawTool::DrawStroke(Qt::KeyboardModifiers modifiers, QPoint pointer) {
+    Canvas* canvas = editor_->PicDrawBox;
+    const QPoint last(qRound(editor_->lastX), editor_->lastY);
+    const QPoint end = pen_stroke::strokeEnd(last, pointer, modifiers);
+    pen_stroke::drawSegment(canvas->image(), last, end, canvas->foreColor(), canvas->lineWidth());
+    editor_->lastX = end.x();
+    editor_->lastY = end.y();
+    canvas->update();
+}
+
+void DrawTool::FillArea(QPoint at) {
+    Canvas* canvas = editor_->PicDrawBox;
+    // The swatch, not the canvas's pen colour, names the border.
+    fill_(canvas->image(), at, swatch::color(editor_->lblCorBG), swatch::color(editor_->lblCorFG));
+    canvas->update();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QCursor>
+#include <QObject>
+#include <QPoint>
+
+#include "editor/border_fill.h"
+
+class LC_Form3_pic;
+
+// The canvas's two mouse tools, freehand drawing and the border fill, and the button btnDraw
+// that switches between them and sets the pen width. The stroke in progress is kept in the
+// editor (penDown, lastX, lastY), the mode in its label lblDraw.
+class DrawTool : public QObject {
+    Q_OBJECT
+public:
+    explicit DrawTool(LC_Form3_pic* editor);
+
+    // Shift held at the click widens the pen, Ctrl narrows it (never below 1); otherwise the
+    // mode changes, and the button shows the tool now in use.
+    void btnDraw_Click();
+    // One segment from the last point towards `pointer`, constrained by the modifier keys of
+    // this event; its end becomes the last point.
+    void DrawStroke(Qt::KeyboardModifiers modifiers, QPoint pointer);
+    // Floods the region around `at` with the fill colour, bounded by the stroke colour.
+    void FillArea(QPoint at);
+
+    bool drawingMode() const;
+
+private:
+    void onPress(QPoint pos, Qt::KeyboardModifiers modifiers);
+    void onMove(QPoint pos, Qt::KeyboardModifiers modifiers);
+    void onRelease();
+
+    LC_Form3_pic* editor_;
+    BorderFill fill_;  // keeps its working memory between fills
+    QCursor penCursor_;
+    QCursor bucketCursor_;
+};

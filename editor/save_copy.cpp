@@ -1,0 +1,65 @@
+#include "editor/save_copy.h"
+
+#include "app/notice.h"
+#include "app/picture_button.h"
+#include "app/window_metrics.h"
+#include "editor/bmp_file.h"
+#include "editor/canvas.h"
+#include "editor/editor_window.h"
+#include "editor/save_name.h"
+#include "platform/services.h"
+
+namespace {
+
+// A beep, then the notice over the middle of the editor, above every window.
+void noticeOverEditor(LC_Form3_pic* editor, const QString& text) {
+    platform::services().beep();
+    using namespace window_metrics;
+    showNotice(text, leftTw(editor) + widthTw(editor) / 2 - 960,
+               topTw(editor) + heightTw(editor) / 2 - 380, true);
+}
+
+}  // namespace
+
+void SaveImage(LC_Form3_pic* editor) {
+    const QString chosen = platform::services().chooseSaveFile(
+        editor, {QStringLiteral("Salvar Imagem"), QStringLiteral("Bitmap Files (*.bmp)"),
+                 QStringLiteral("bmp")});
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const QString file = bmpFileName(chosen);
+    const QImage& picture = editor->canvasImage();
+    if (picture.isNull()) {
+        noticeOverEditor(editor, QStringLiteral("Erro ao salvar!"));
+        return;
+    }
+    QString reason;
+    if (!bmp_file::save(picture, file, &reason)) {
+        platform::services().message(editor, QStringLiteral("Erro"),
+                                     QStringLiteral("Erro durante o salvamento: ") + reason,
+                                     platform::MessageIcon::Critical);
+        return;
+    }
+    noticeOverEditor(editor, QStringLiteral("Imagem salva!"));
+}
+
+void copyCanvas(LC_Form3_pic* editor) {
+    QString reason;
+    if (!platform::services().putImageOnClipboard(editor->canvasImage(), &reason)) {
+        platform::services().message(
+            editor, QStringLiteral("Erro"),
+            QStringLiteral("Não foi possível copiar a imagem para a área de transferência: ") +
+                reason,
+            platform::MessageIcon::Critical);
+    }
+}
+
+void wireSaveAndCopy(LC_Form3_pic* editor) {
+    QObject::connect(editor->btnSave, &PictureButton::clicked, editor,
+                     [editor] { SaveImage(editor); });
+    QObject::connect(editor->btnClipboard, &PictureButton::clicked, editor,
+                     [editor] { copyCanvas(editor); });
+    QObject::connect(editor, &LC_Form3_pic::copyRequested, editor,
+                     [editor] { copyCanvas(editor); });
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+class LC_Form3_pic;
+
+// Taking the picture out of the editor: the whole canvas at full size, also what is scrolled
+// out of view.
+//
+// SaveImage asks for a file name and writes the canvas as a bitmap, then confirms with a notice
+// over the editor; a failure is told in a message box and leaves any file of that name as it
+// was. A cancelled dialog ends quietly.
+void SaveImage(LC_Form3_pic* editor);
+// Puts the canvas on the clipboard; a failure is told in a message box.
+void copyCanvas(LC_Form3_pic* editor);
+
+// btnSave, btnClipboard and Ctrl+C on the canvas.
+void wireSaveAndCopy(LC_Form3_pic* editor);
