@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include "editor/canvas.h"
 #include "editor/editor_window.h"
 #include "editor/save_copy.h"
 
@@ -22,6 +23,10 @@ bool EditorKeys::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (key->key() == Qt::Key_C) {
+        // The canvas copies through its own key handler, which also serves undo and redo.
+        if (watched == editor_->PicDrawBox) {
+            return false;
+        }
         copyCanvas(editor_);
         return true;
     }

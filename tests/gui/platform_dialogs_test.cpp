@@ -15,6 +15,14 @@
 
 namespace {
 
+// A test before this one may have ended the program (QCoreApplication::quit); from then on
+// every nested event loop, a dialog's too, returns at once until the application's own loop
+// has run again.
+void runAgainAfterAnEndedProgram() {
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+}
+
 // Runs `answer` on the dialog of type D once it is up.
 template <class D>
 void whenShown(const std::function<void(D*)>& answer) {
@@ -32,6 +40,7 @@ void whenShown(const std::function<void(D*)>& answer) {
 }
 
 TEST(ColourDialog, PresetWithSixteenBlackCustomColoursEveryTime) {
+    runAgainAfterAnEndedProgram();
     QColorDialog::setCustomColor(3, Qt::red);  // left from an earlier dialog
     QColor shown;
     std::vector<QColor> custom;
@@ -57,6 +66,7 @@ TEST(ColourDialog, PresetWithSixteenBlackCustomColoursEveryTime) {
 }
 
 TEST(SaveDialog, AsksBeforeReplacingAndAddsTheDefaultSuffix) {
+    runAgainAfterAnEndedProgram();
     QTemporaryDir dir;
     QString title;
     QStringList filters;
