@@ -47,22 +47,29 @@ QPixmap bucketPicture() {
     QPixmap pm = blank();
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    // A tipped bucket to the right of the hot spot, pouring a drop that ends at it.
+    // A bucket tipped over to the left, pouring paint that lands on the hot spot.
+    QTransform tipped;
+    tipped.translate(23, 11);
+    tipped.rotate(-115);
+    const QPointF lip = tipped.map(QPointF(-3, -5.5));
+    const QPointF spot = QPointF(kBucketHotSpot) + QPointF(0.5, 0.5);
+    p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(lip, spot);
+    p.setPen(QPen(QColor(0x25, 0x63, 0xeb), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(lip, spot);
+    p.setTransform(tipped);
     QPainterPath pail;
-    pail.moveTo(16, 6);
-    pail.lineTo(28, 12);
-    pail.lineTo(24, 24);
-    pail.lineTo(12, 18);
+    pail.moveTo(-6, -5);
+    pail.lineTo(6, -5);
+    pail.lineTo(4.5, 7);
+    pail.lineTo(-4.5, 7);
     pail.closeSubpath();
     p.setPen(outline(1.5));
     p.setBrush(Qt::black);
     p.drawPath(pail);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x25, 0x63, 0xeb));
-    p.drawPolygon(QPolygonF({{14.5, 8}, {16, 6}, {12.5, 9.5}, {11.5, 12}}));
-    p.setPen(QPen(Qt::black, 1));
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.drawPoint(kBucketHotSpot);
+    p.drawEllipse(QPointF(0, -5), 5.5, 1.8);  // paint at the rim
     return pm;
 }
 
