@@ -13,17 +13,24 @@
 #include "support/temp_program_dir.h"
 
 // A test of the program's real windows, in this process: a private program folder, a fresh
-// forms registry, and the beep and message boxes recorded instead of shown.
+// forms registry, the beep and message boxes recorded instead of shown, and the colour and
+// save dialogs answered as cancelled (a test that needs an answer swaps in its own).
 class ProgramTest : public ::testing::Test {
 protected:
     using BeepFn = decltype(platform::Services::beep);
     using MessageFn = decltype(platform::Services::message);
+    using ColourFn = decltype(platform::Services::chooseColor);
+    using SaveFileFn = decltype(platform::Services::chooseSaveFile);
 
     ProgramTest()
         : beepGuard_(platform::services().beep, [this] { ++beeps; }),
           messageGuard_(platform::services().message,
                         [this](QWidget*, const QString& title, const QString& text,
-                               platform::MessageIcon) { messages << title + "|" + text; }) {}
+                               platform::MessageIcon) { messages << title + "|" + text; }),
+          colourGuard_(platform::services().chooseColor,
+                       [](QWidget*, const QColor&) { return std::optional<QColor>(); }),
+          saveFileGuard_(platform::services().chooseSaveFile,
+                         [](QWidget*, const platform::SaveDialogSpec&) { return QString(); }) {}
 
     ~ProgramTest() override {
         forms_.reset();
@@ -43,4 +50,6 @@ private:
     std::unique_ptr<Forms> forms_ = std::make_unique<Forms>();
     platform::ScopedService<BeepFn> beepGuard_;
     platform::ScopedService<MessageFn> messageGuard_;
+    platform::ScopedService<ColourFn> colourGuard_;
+    platform::ScopedService<SaveFileFn> saveFileGuard_;
 };
