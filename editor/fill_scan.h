@@ -55,20 +55,6 @@ inline int firstBorder(const std::uint32_t* pixels, int x, int end, std::uint32_
     return end;
 }
 
-// Index of the first pixel in [x, end) of any colour but `border`, or `end`.
-inline int firstOther(const std::uint32_t* pixels, int x, int end, std::uint32_t border) {
-    while (x < end) {
-        const int n = end - x < 64 ? end - x : 64;
-        const std::uint64_t others =
-            ~borderBits(pixels + x, n, border) & (n == 64 ? ~0ull : (std::uint64_t(1) << n) - 1);
-        if (others) {
-            return x + std::countr_zero(others);
-        }
-        x += n;
-    }
-    return end;
-}
-
 // Paints [p, end) in one colour. Runs are short in a busy picture: no call per run, and four
 // pixels per store.
 inline void paint(std::uint32_t* p, std::uint32_t* end, std::uint32_t colour) {
