@@ -1,0 +1,161 @@
+// The editor's tools driven from outside: a capture opened in the editor, an outline drawn
+// with the mouse, a fill inside it, Ctrl+S through the real save dialog and Ctrl+C.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QThread>
+#include <optional>
+
+#include "app/pictures.h"
+#include "desktop/capture_desktop.h"
+#include "support/test_pattern.h"
+
+namespace {
+
+constexpr QRgb kBlack = 0xff000000;
+constexpr QRgb kWhite = 0xffffffff;
+
+// Where the picture `capture` (whose top-left pixel came from `origin` on the pattern) is shown
+// on the screen now, other than at `origin` itself unless that is the only place.
+std::optional<QPoint> findPicture(const QImage& screen, QPoint origin, QSize size) {
+    const QRgb first = test_pattern::at(origin.x(), origin.y());
+    const QPoint last = origin + QPoint(size.width() - 1, size.height() - 1);
+    std::optional<QPoint> found;
+    for (int y = 0; y + size.height() <= screen.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
+        for (int x = 0; x + size.width() <= screen.width(); ++x) {
+            if ((line[x] | 0xff000000) != first ||
+                (screen.pixel(x + size.width() - 1, y + size.height() - 1) | 0xff000000) !=
+                    test_pattern::at(last.x(), last.y())) {
+                continue;
+            }
+            if (QPoint(x, y) != origin) {
+                return QPoint(x, y);
+            }
+            found = QPoint(x, y);
+        }
+    }
+    return found;
+}
+
+// A toolbar picture as it shows on the white toolbar.
+QImage toolPicture(const char* name) {
+    QImage image(14, 14, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.drawPixmap(0, 0, pictures::button(QString::fromLatin1(name), 14));
+    return image;
+}
+
+bool sameWithin(QRgb a, QRgb b, int tolerance) {
+    return std::abs(qRed(a) - qRed(b)) <= tolerance &&
+           std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
+           std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+// The top-left corner of `picture` within `area` of the screen.
+std::optional<QPoint> findTool(const QImage& screen, const QRect& area, const QImage& picture) {
+    const QRect inside = area.intersected(screen.rect());
+    for (int y = inside.top(); y + picture.height() <= inside.bottom() + 1; ++y) {
+        for (int x = inside.left(); x + picture.width() <= inside.right() + 1; ++x) {
+            bool match = true;
+            for (int j = 0; match && j < picture.height(); ++j) {
+                for (int i = 0; match && i < picture.width(); ++i) {
+                    match = sameWithin(screen.pixel(x + i, y + j), picture.pixel(i, j), 8);
+                }
+            }
+            if (match) {
+                return QPoint(x, y);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+TEST(EditorToolsDesktop, OutlineFillSaveWithCtrlSAndCopyWithCtrlC) {
+    CaptureDesktop d;
+    ASSERT_TRUE(d.startProgram());
+    d.clickCapture();
+    ASSERT_TRUE(d.waitForOverlay());
+    d.drag({300, 200}, {700, 500});
+    const QPoint origin(301, 201);
+    const QSize size(400, 300);
+
+    std::optional<QPoint> canvas;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            canvas = findPicture(d.desktop().screenshot(), origin, size);
+            return canvas.has_value() && *canvas != origin;
+        },
+        10000));
+    auto at = [&](QPoint p) { return *canvas + p; };
+
+    // A closed outline, one drag per side, in the default black 1 pixel wide.
+    const QRect box(QPoint(50, 50), QPoint(350, 250));
+    d.drag(at(box.topLeft()), at(box.topRight()));
+    d.drag(at(box.topRight()), at(box.bottomRight()));
+    d.drag(at(box.bottomRight()), at(box.bottomLeft()));
+    d.drag(at(box.bottomLeft()), at(box.topLeft()));
+
+    // The fill mode, from the pen button above the canvas, then a click inside.
+    const QRect toolbar(canvas->x() - 200, canvas->y() - 40, size.width() + 400, 40);
+    const auto pen = findTool(d.desktop().screenshot(), toolbar, toolPicture("pen"));
+    ASSERT_TRUE(pen.has_value());
+    d.click(*pen + QPoint(7, 7));
+    ASSERT_TRUE(waitUntil([&] {
+        return findTool(d.desktop().screenshot(), QRect(*pen - QPoint(3, 3), QSize(20, 20)),
+                        toolPicture("bucket"))
+            .has_value();
+    }));
+    d.click(at({200, 150}));
+
+    // Ctrl+S, a name typed without its extension.
+    d.key("ctrl+s");
+    ASSERT_TRUE(d.program().waitForWindow(QStringLiteral("Salvar Imagem")));
+    QThread::msleep(300);
+    const QString typed = QDir(d.program().home()).filePath("foto");
+    d.desktop().run("xdotool", {"type", "--delay", "10", typed});
+    d.key("Return");
+    const QString file = typed + ".bmp";
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(file); }, 5000));
+    QImage saved;
+    ASSERT_TRUE(waitUntil([&] {
+        saved = QImage(file, "BMP");
+        return !saved.isNull();
+    }));
+    ASSERT_EQ(saved.size(), size);
+    saved = saved.convertToFormat(QImage::Format_RGB32);
+
+    int wrong = 0;
+    QString first;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const bool onOutline = box.contains(x, y) && (x == box.left() || x == box.right() ||
+                                                          y == box.top() || y == box.bottom());
+            const QRgb want = onOutline ? kBlack
+                              : box.adjusted(1, 1, -1, -1).contains(x, y)
+                                  ? kWhite
+                                  : test_pattern::at(origin.x() + x, origin.y() + y);
+            if (saved.pixel(x, y) != want && wrong++ == 0) {
+                first = QStringLiteral("(%1, %2): %3 instead of %4")
+                            .arg(x)
+                            .arg(y)
+                            .arg(saved.pixel(x, y), 8, 16)
+                            .arg(want, 8, 16);
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0) << first.toStdString();
+
+    // Ctrl+C: the same pixels on the clipboard.
+    ASSERT_TRUE(waitUntil([&] { return d.program().windows().size() > 0; }));
+    QThread::msleep(300);
+    d.key("ctrl+c");
+    const QImage copied = d.waitForNewClipboard(QImage());
+    ASSERT_FALSE(copied.isNull());
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), saved);
+}
+
+}  // namespace
