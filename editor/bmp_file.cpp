@@ -81,14 +81,14 @@ bool save(const QImage& picture, const QString& path, QString* reason) {
         }
     }
     const std::size_t rowBytes = static_cast<std::size_t>(pixels.width()) * 4;
-    std::vector<platform::AtomicFile::Part> parts;
-    parts.reserve(static_cast<std::size_t>(pixels.height()) + 1);
-    parts.push_back({head.constData(), static_cast<std::size_t>(head.size())});
+    std::vector<platform::AtomicFile::Chunk> chunks;
+    chunks.reserve(static_cast<std::size_t>(pixels.height()) + 1);
+    chunks.push_back({head.constData(), static_cast<std::size_t>(head.size())});
     for (int y = pixels.height() - 1; y >= 0; --y) {
-        parts.push_back({pixels.constScanLine(y), rowBytes});
+        chunks.push_back({pixels.constScanLine(y), rowBytes});
     }
     platform::AtomicFile file(path);
-    return file.open(reason) && file.write(parts, reason) && file.commit(reason);
+    return file.open(reason) && file.write(chunks, reason) && file.commit(reason);
 }
 
 }  // namespace bmp_file

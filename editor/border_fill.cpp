@@ -15,9 +15,9 @@ bool isWorkingFormat(QImage::Format f) {
 
 }  // namespace
 
-qsizetype BorderFill::operator()(QImage& image, QPoint seed, const QColor& fill,
+qsizetype BorderFill::operator()(QImage& image, QPoint start, const QColor& fill,
                                  const QColor& border, qsizetype spanBudget) {
-    if (image.isNull() || !image.rect().contains(seed)) {
+    if (image.isNull() || !image.rect().contains(start)) {
         return 0;
     }
     if (!isWorkingFormat(image.format())) {
@@ -36,12 +36,12 @@ qsizetype BorderFill::operator()(QImage& image, QPoint seed, const QColor& fill,
     if ((fillPixel & fill_scan::kRgbMask) == borderRgb) {
         // Painted pixels become walls here, so a labelling pass after a partial span fill
         // would see walls that were not there: label the untouched picture instead.
-        painted = runFill(image, seed, fillPixel, borderRgb, scratch_);
+        painted = runFill(image, start, fillPixel, borderRgb, scratch_);
     } else if (const auto spans =
-                   spanFill(image, seed, fillPixel, borderRgb, spanBudget, scratch_)) {
+                   spanFill(image, start, fillPixel, borderRgb, spanBudget, scratch_)) {
         painted = *spans;
     } else {
-        painted = runFill(image, seed, fillPixel, borderRgb, scratch_);
+        painted = runFill(image, start, fillPixel, borderRgb, scratch_);
     }
     scratch_.trim();
     return painted;

@@ -6,11 +6,11 @@
 
 #include "editor/fill_scratch.h"
 
-// Floods the 4-connected region around a seed with a fill colour. The region is bounded only by
-// pixels of exactly the border colour (and the picture's edges); every other colour, the fill
+// Floods the 4-connected region around a start pixel with a fill colour. The region is bounded only
+// by pixels of exactly the border colour (and the picture's edges); every other colour, the fill
 // colour too, is part of the region. Colours compare by red, green and blue: the canvas is
-// opaque. A seed outside the picture or on a border pixel paints nothing. Pictures that are not
-// 32-bit are converted to a 32-bit format first.
+// opaque. A start pixel outside the picture or on a border pixel paints nothing. Pictures that are
+// not 32-bit are converted to a 32-bit format first.
 //
 // Small regions are painted span by span; when a region turns out to be large and busy, the
 // rest is left to a pass that labels the whole picture row by row, whose cost does not depend on
@@ -19,7 +19,7 @@ class BorderFill {
 public:
     // Returns the number of pixels painted. `spanBudget` is how many runs the span fill may
     // paint before it hands over; by default a share of the picture's size.
-    qsizetype operator()(QImage& image, QPoint seed, const QColor& fill, const QColor& border,
+    qsizetype operator()(QImage& image, QPoint start, const QColor& fill, const QColor& border,
                          qsizetype spanBudget = -1);
 
 private:
@@ -27,7 +27,7 @@ private:
 };
 
 // One fill with working memory of its own.
-inline qsizetype borderFill(QImage& image, QPoint seed, const QColor& fill, const QColor& border,
+inline qsizetype borderFill(QImage& image, QPoint start, const QColor& fill, const QColor& border,
                             qsizetype spanBudget = -1) {
-    return BorderFill()(image, seed, fill, border, spanBudget);
+    return BorderFill()(image, start, fill, border, spanBudget);
 }

@@ -57,12 +57,12 @@ public:
         return it != last && it->left <= x ? static_cast<int>(it - runs_.data()) : -1;
     }
 
-    qsizetype paint(QImage& image, int seedRun, std::uint32_t fill, std::vector<Run>& selected) {
+    qsizetype paint(QImage& image, int startRun, std::uint32_t fill, std::vector<Run>& selected) {
         // A run's parent never comes after it, so one forward pass settles every label.
         for (Run& r : runs_) {
             r.parent = runs_[r.parent].parent;
         }
-        const int label = runs_[seedRun].parent;
+        const int label = runs_[startRun].parent;
         qsizetype painted = 0;
         for (size_t band = 0; band + 1 < bandTop_.size(); ++band) {
             selected.clear();
@@ -155,9 +155,9 @@ private:
 
 }  // namespace
 
-qsizetype runFill(QImage& image, QPoint seed, std::uint32_t fill, std::uint32_t border,
+qsizetype runFill(QImage& image, QPoint start, std::uint32_t fill, std::uint32_t border,
                   FillScratch& scratch) {
     RunLabels labels(image, border, scratch);
-    const int seedRun = labels.runAt(seed.x(), seed.y());
-    return seedRun < 0 ? 0 : labels.paint(image, seedRun, fill, scratch.selected);
+    const int startRun = labels.runAt(start.x(), start.y());
+    return startRun < 0 ? 0 : labels.paint(image, startRun, fill, scratch.selected);
 }

@@ -29,17 +29,17 @@ public:
         stack_.clear();
     }
 
-    std::optional<qsizetype> run(QPoint seed) {
-        const std::uint32_t* pixels = row(seed.y());
-        if ((pixels[seed.x()] & kRgbMask) == border_) {
+    std::optional<qsizetype> run(QPoint start) {
+        const std::uint32_t* pixels = row(start.y());
+        if ((pixels[start.x()] & kRgbMask) == border_) {
             return 0;
         }
-        int left = seed.x();
+        int left = start.x();
         while (left > 0 && (pixels[left - 1] & kRgbMask) != border_) {
             --left;
         }
-        const int right = fill_scan::firstBorder(pixels, seed.x(), width_, border_) - 1;
-        paint(seed.y(), left, right);
+        const int right = fill_scan::firstBorder(pixels, start.x(), width_, border_) - 1;
+        paint(start.y(), left, right);
         while (!stack_.empty()) {
             if (spans_ > budget_) {
                 return std::nullopt;
@@ -135,8 +135,8 @@ private:
 
 }  // namespace
 
-std::optional<qsizetype> spanFill(QImage& image, QPoint seed, std::uint32_t fill,
+std::optional<qsizetype> spanFill(QImage& image, QPoint start, std::uint32_t fill,
                                   std::uint32_t border, qsizetype spanBudget,
                                   FillScratch& scratch) {
-    return SpanFiller(image, fill, border, spanBudget, scratch).run(seed);
+    return SpanFiller(image, fill, border, spanBudget, scratch).run(start);
 }

@@ -12,6 +12,6 @@
 // through memory, so a region that winds through a large picture is cheaper labelled row by
 // row (run_fill.h). Stops after `spanBudget` runs and returns nullopt, leaving what it painted so
 // far (a later fill of the same region paints the same pixels again). `image` is 32-bit,
-// `fill` opaque and of another colour than `border`; `seed` lies inside the picture.
-std::optional<qsizetype> spanFill(QImage& image, QPoint seed, std::uint32_t fill,
+// `fill` opaque and of another colour than `border`; `start` lies inside the picture.
+std::optional<qsizetype> spanFill(QImage& image, QPoint start, std::uint32_t fill,
                                   std::uint32_t border, qsizetype spanBudget, FillScratch& scratch);

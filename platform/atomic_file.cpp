@@ -107,7 +107,7 @@ bool AtomicFile::open(QString* reason) {
     return true;
 }
 
-bool AtomicFile::write(std::span<const Part> parts, QString* reason) {
+bool AtomicFile::write(std::span<const Chunk> chunks, QString* reason) {
     const QFileInfo target(path_);
     if (fd_ < 0) {
         if (reason) {
@@ -117,8 +117,8 @@ bool AtomicFile::write(std::span<const Part> parts, QString* reason) {
         return false;
     }
     std::vector<iovec> pending;
-    pending.reserve(parts.size());
-    for (const Part& p : parts) {
+    pending.reserve(chunks.size());
+    for (const Chunk& p : chunks) {
         if (p.size > 0) {
             pending.push_back({const_cast<void*>(p.data), p.size});
         }
@@ -138,7 +138,7 @@ bool AtomicFile::write(std::span<const Part> parts, QString* reason) {
             discard();
             return false;
         }
-        // Skip what went out; a short write resumes inside a part.
+        // Skip what went out; a short write resumes inside a chunk.
         std::size_t left = static_cast<std::size_t>(written);
         while (next < pending.size() && left >= pending[next].iov_len) {
             left -= pending[next].iov_len;

@@ -14,7 +14,7 @@ namespace platform {
 // Failures give a reason in Portuguese, naming what failed and why.
 class AtomicFile {
 public:
-    struct Part {
+    struct Chunk {
         const void* data;
         std::size_t size;
     };
@@ -25,8 +25,8 @@ public:
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     bool open(QString* reason);
-    // Writes the parts one after the other, in few system calls.
-    bool write(std::span<const Part> parts, QString* reason);
+    // Writes the chunks one after the other, in few system calls.
+    bool write(std::span<const Chunk> chunks, QString* reason);
     // Puts the written file in place of the target.
     bool commit(QString* reason);
 

@@ -19,7 +19,7 @@ namespace platform {
 enum class MessageIcon { Information, Critical };
 
 // What the save-file dialog shows; it always asks before replacing a file.
-struct SaveDialogSpec {
+struct SaveDialogRequest {
     QString title;
     QString filter;         // e.g. "Bitmap Files (*.bmp)"
     QString defaultSuffix;  // added to a name typed without an extension
@@ -49,7 +49,7 @@ struct Services {
     // when cancelled.
     std::function<std::optional<QColor>(QWidget* parent, const QColor& initial)> chooseColor;
     // The save-file dialog; the chosen path, or an empty text when cancelled.
-    std::function<QString(QWidget* parent, const SaveDialogSpec&)> chooseSaveFile;
+    std::function<QString(QWidget* parent, const SaveDialogRequest&)> chooseSaveFile;
 };
 
 Services& services();

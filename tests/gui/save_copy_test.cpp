@@ -16,8 +16,8 @@ protected:
 
     SaveCopy()
         : saveGuard_(platform::services().chooseSaveFile,
-                     [this](QWidget*, const platform::SaveDialogSpec& spec) {
-                         asked.push_back(spec);
+                     [this](QWidget*, const platform::SaveDialogRequest& request) {
+                         asked.push_back(request);
                          return answer;
                      }),
           clipboardGuard_(platform::services().putImageOnClipboard,
@@ -38,7 +38,7 @@ protected:
 
     QTemporaryDir dir;
     QString answer;  // what the save dialog returns; empty: cancelled
-    std::vector<platform::SaveDialogSpec> asked;
+    std::vector<platform::SaveDialogRequest> asked;
     std::vector<QImage> copied;
     bool clipboardWorks = true;
 

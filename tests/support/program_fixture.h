@@ -30,7 +30,7 @@ protected:
           colourGuard_(platform::services().chooseColor,
                        [](QWidget*, const QColor&) { return std::optional<QColor>(); }),
           saveFileGuard_(platform::services().chooseSaveFile,
-                         [](QWidget*, const platform::SaveDialogSpec&) { return QString(); }) {}
+                         [](QWidget*, const platform::SaveDialogRequest&) { return QString(); }) {}
 
     ~ProgramTest() override {
         forms_.reset();

@@ -14,21 +14,21 @@ namespace {
 
 // The obvious fill: visit every 4-neighbour that is not of the border colour, one pixel at a
 // time, then paint what was reached.
-qsizetype referenceFill(QImage& image, QPoint seed, QRgb fill, QRgb border) {
-    if (!image.rect().contains(seed)) {
+qsizetype referenceFill(QImage& image, QPoint start, QRgb fill, QRgb border) {
+    if (!image.rect().contains(start)) {
         return 0;
     }
     auto isBorder = [&](QPoint p) {
         return qRgb(qRed(image.pixel(p)), qGreen(image.pixel(p)), qBlue(image.pixel(p))) ==
                (border | 0xff000000u);
     };
-    if (isBorder(seed)) {
+    if (isBorder(start)) {
         return 0;
     }
     std::vector<char> seen(static_cast<size_t>(image.width() * image.height()), 0);
-    std::deque<QPoint> queue{seed};
+    std::deque<QPoint> queue{start};
     std::vector<QPoint> region;
-    seen[seed.y() * image.width() + seed.x()] = 1;
+    seen[start.y() * image.width() + start.x()] = 1;
     while (!queue.empty()) {
         const QPoint p = queue.front();
         queue.pop_front();
@@ -83,25 +83,25 @@ TEST(BorderFill, MatchesTheReferenceOnRandomPictures) {
         const QRgb fill = round % 5 == 0 ? qRgb(10, 200, 10) : palette[pick(rng)];
         std::uniform_int_distribution<int> sx(0, original.width() - 1),
             sy(0, original.height() - 1);
-        const QPoint seed(sx(rng), sy(rng));
+        const QPoint start(sx(rng), sy(rng));
 
         QImage expected = original;
-        const qsizetype want = referenceFill(expected, seed, fill, border);
+        const qsizetype want = referenceFill(expected, start, fill, border);
         // The span fill alone, the labelling fill alone, a switch after some spans, the default.
         for (qsizetype budget : {std::numeric_limits<qsizetype>::max(), qsizetype(0),
                                  qsizetype(round % 7), qsizetype(-1)}) {
             QImage actual = original;
-            const qsizetype got = borderFill(actual, seed, QColor(fill), QColor(border), budget);
+            const qsizetype got = borderFill(actual, start, QColor(fill), QColor(border), budget);
             ASSERT_EQ(got, want) << "round " << round << " budget " << budget;
             ASSERT_EQ(actual, expected) << "round " << round << " budget " << budget;
         }
 
         onBorder += want == 0;
-        fillPresent += fill != border && original.pixel(seed) == fill;
+        fillPresent += fill != border && original.pixel(start) == fill;
         fillIsBorder += fill == border && want > 0;
-        touchedEdge += want > 0 && (expected.pixel(0, seed.y()) != original.pixel(0, seed.y()) ||
-                                    expected.pixel(original.width() - 1, seed.y()) !=
-                                        original.pixel(original.width() - 1, seed.y()));
+        touchedEdge += want > 0 && (expected.pixel(0, start.y()) != original.pixel(0, start.y()) ||
+                                    expected.pixel(original.width() - 1, start.y()) !=
+                                        original.pixel(original.width() - 1, start.y()));
     }
     // The random cases really covered the awkward ones.
     EXPECT_GT(onBorder, 100);
@@ -132,7 +132,7 @@ TEST(BorderFill, ClosedOutlineKeepsTheFillInsideWhateverTheColoursThere) {
     EXPECT_EQ(image.pixel(17, 11), qRgb(90, 90, 90));
 }
 
-TEST(BorderFill, SeedOnTheBorderOrOutsidePaintsNothing) {
+TEST(BorderFill, StartOnTheBorderOrOutsidePaintsNothing) {
     QImage image(8, 8, QImage::Format_RGB32);
     image.fill(Qt::black);
     const QImage before = image;

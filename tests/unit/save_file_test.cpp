@@ -173,8 +173,8 @@ TEST_F(SaveFile, UnfinishedOrFailedWritesNeverTouchTheTarget) {
         platform::AtomicFile half(file);
         ASSERT_TRUE(half.open(nullptr));
         const char data[] = "half a pic";
-        const platform::AtomicFile::Part part{data, 4};
-        ASSERT_TRUE(half.write({&part, 1}, nullptr));
+        const platform::AtomicFile::Chunk chunk{data, 4};
+        ASSERT_TRUE(half.write({&chunk, 1}, nullptr));
     }
     EXPECT_EQ(read(file), "keep me");
     EXPECT_EQ(entries(dir.path()), QStringList{"keep.bmp"});
