@@ -5,6 +5,7 @@
 #include "platform/colour_dialog.h"
 #include "platform/compositor.h"
 #include "platform/desktop_open.h"
+#include "platform/font_dialog.h"
 #include "platform/message_box.h"
 #include "platform/pointer_keys.h"
 #include "platform/save_dialog.h"
@@ -26,6 +27,7 @@ Services& services() {
         .putImageOnClipboard = &realPutImageOnClipboard,
         .chooseColor = &realChooseColor,
         .chooseSaveFile = &realChooseSaveFile,
+        .chooseFont = &realChooseFont,
     };
     return s;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -23,6 +24,12 @@ struct SaveDialogRequest {
     QString title;
     QString filter;         // e.g. "Bitmap Files (*.bmp)"
     QString defaultSuffix;  // added to a name typed without an extension
+};
+
+// What the font dialog gave back: the font shown when it closed, and whether the user confirmed.
+struct FontChoice {
+    QFont font;
+    bool accepted = false;
 };
 
 struct Services {
@@ -50,6 +57,8 @@ struct Services {
     std::function<std::optional<QColor>(QWidget* parent, const QColor& initial)> chooseColor;
     // The save-file dialog; the chosen path, or an empty text when cancelled.
     std::function<QString(QWidget* parent, const SaveDialogRequest&)> chooseSaveFile;
+    // The font dialog (screen fonts), opened on `initial`.
+    std::function<FontChoice(QWidget* parent, const QFont& initial)> chooseFont;
 };
 
 Services& services();

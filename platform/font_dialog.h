@@ -1,0 +1,7 @@
+#pragma once
+
+#include "platform/services.h"
+
+namespace platform {
+FontChoice realChooseFont(QWidget* parent, const QFont& initial);
+}
