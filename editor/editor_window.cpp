@@ -18,6 +18,7 @@
 #include "editor/canvas.h"
 #include "editor/editor_tools.h"
 #include "editor/picture_holder.h"
+#include "editor/sticker_image.h"
 #include "editor/swatch.h"
 
 namespace {
@@ -194,8 +195,8 @@ void LC_Form3_pic::buildStickerPanel() {
     }
     for (int i = 0; i < 9; ++i) {
         const QByteArray name = (i == 6 ? "imgFim" : "ImgFim") + QByteArray::number(i + 1);
-        ImgFim[i] = makeTool(fraIcons, name.constData(), "", kLeft[i], 30, QString());
-        ImgFim[i]->setScaledContents(true);
+        ImgFim[i] = new StickerImage(QString::fromLatin1(name), fraIcons);
+        units::place(ImgFim[i], kLeft[i], 30, kToolSizeTw, kToolSizeTw);
     }
     btnRotate = makeTool(fraIcons, "btnRotate", "rotate", 315, 15, QStringLiteral(" Rotacionar "));
     fraIcons->hide();
@@ -213,6 +214,8 @@ void LC_Form3_pic::wireControls() {
     connect(HBar, &QScrollBar::valueChanged, this, [this] { scrollTo(HBar, true); });
     connect(VBar, &QScrollBar::valueChanged, this, [this] { scrollTo(VBar, false); });
     connect(PicDrawBox, &Canvas::keyPressed, this, &LC_Form3_pic::onCanvasKey);
+    wireTextTool();
+    wireStickers();
     for (QWidget* w : {static_cast<QWidget*>(fraMain), static_cast<QWidget*>(fraPicture),
                        static_cast<QWidget*>(PicOuter), static_cast<QWidget*>(fraIcons),
                        static_cast<QWidget*>(fraText)}) {

@@ -16,6 +16,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
+class StickerImage;
 class WindowDrag;
 
 // The editor: the canvas PicDrawBox in the viewport PicOuter with its scroll bars, the toolbar
@@ -59,6 +60,27 @@ public:
     // Minimises the main window to the taskbar.
     void MinimizeToTaskbar();
 
+    // Text tool: btnText shows or hides the text frame, arms the box (Shift) or picks the font
+    // (Ctrl); an armed box dragged and released is printed into the canvas.
+    void btnText_Click();
+    bool textArmed = false;
+    double grabX = 0;  // twips; the text box and the sticker drag share them
+    double grabY = 0;
+    double homeLeft = 0;  // twips; where the text frame goes back to
+
+    // Stickers.
+    void LoadIconPicture(const QString& fileName, const QString& controlName);
+    void DragButton(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y,
+                    const QString& name);
+    // A sticker released over the canvas at (x, y), canvas twips.
+    void PicDrawBox_DragDrop(StickerImage* source, double x, double y);
+    void btnRotate_Click();
+    void RotatePicture(PictureHolder* box, StickerImage* sticker);
+    // The sticker of that name (names compare without regard to case), or null.
+    StickerImage* stickerNamed(const QString& name) const;
+    QString selName;
+    StickerImage* selImage = nullptr;
+
     // The stroke in progress (freehand drawing).
     bool penDown = false;
     double lastX = 0;
@@ -90,8 +112,8 @@ public:
     QFrame* fraIcons = nullptr;
     PictureButton* btnRotate = nullptr;
     PictureButton* btnClose = nullptr;
-    PictureButton* ImgFim[9] = {};  // ImgFim1 ... ImgFim9 (the seventh named imgFim7)
-    QLabel* lblImgFim[9] = {};      // their highlight backgrounds
+    StickerImage* ImgFim[9] = {};  // ImgFim1 ... ImgFim9 (the seventh named imgFim7)
+    QLabel* lblImgFim[9] = {};     // their highlight backgrounds
     PictureHolder* PicBackBG = nullptr;
     PictureHolder* PicBack = nullptr;
     PictureHolder* PicIni = nullptr;
@@ -122,6 +144,15 @@ private:
     void buildHolders();
     void wireControls();
     void wirePressEffect(QWidget* control);
+    void wireTextTool();
+    void wireStickers();
+    void loadStickers();
+    bool onTextPicMouse(QMouseEvent* event);
+    void printTextBox();
+    void stickerPressed(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                        QPoint pos);
+    void stickerDropped(StickerImage* source, QPoint globalPos);
+    void shrinkSelectedSticker();
 
     // Grow: n twips of new space above (up) or below the picture.
     void grow(bool up);

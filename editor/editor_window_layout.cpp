@@ -52,6 +52,7 @@ void LC_Form3_pic::Form_Load() {
     if (window_metrics::heightTw(this) > 1350) {
         LayoutCanvas();
     }
+    loadStickers();
 }
 
 void LC_Form3_pic::resizeEvent(QResizeEvent* event) {
