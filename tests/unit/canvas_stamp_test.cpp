@@ -88,15 +88,6 @@ TEST(TextStamp, EmptyTextLeavesTheCanvasAndLinesStackDownwards) {
     EXPECT_GT(changed(before, two).height(), 2 * changed(before, one).height());
 }
 
-TEST(TextStamp, RenderedPictureIsTransparentAroundTheGlyphs) {
-    const TextPicture t = renderText(QStringLiteral("j/"), arial(14), Qt::blue);
-    ASSERT_FALSE(t.image.isNull());
-    EXPECT_EQ(qAlpha(t.image.pixel(0, 0)), 0);
-    EXPECT_EQ(qAlpha(t.image.pixel(t.image.width() - 1, t.image.height() - 1)), 0);
-    EXPECT_GT(t.origin.x(), 0);
-    EXPECT_GT(t.origin.y(), 0);
-}
-
 TEST(StickerPaint, TransparentPixelsLeaveTheCanvasAndOpaqueOnesAreCopied) {
     QImage sticker(4, 4, QImage::Format_Indexed8);  // as a GIF with a transparent colour loads
     sticker.setColorTable({qRgba(0, 0, 0, 0), qRgb(250, 10, 10)});
