@@ -91,23 +91,36 @@ void config(QPainter& p) {
     p.drawEllipse(QPointF(12, 12), 1.8, 1.8);
 }
 
-void circledGlyph(QPainter& p, const QString& glyph, bool accentFill) {
+// The glyphs are drawn as strokes rather than set in a font: they look the same on every
+// desktop, and the pictures need no font until some text is shown.
+void circle(QPainter& p, bool accentFill) {
     p.setPen(inkPen(1.8));
     p.setBrush(accentFill ? QBrush(kAccent) : Qt::NoBrush);
     p.drawEllipse(QPointF(12, 12), 9.5, 9.5);
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setBold(true);
-    f.setPixelSize(14);
-    p.setFont(f);
-    p.setPen(accentFill ? kLight : kInk);
-    p.drawText(QRectF(2.5, 2.5, 19, 19), Qt::AlignCenter, glyph);
 }
 
 void help(QPainter& p) {
-    circledGlyph(p, QStringLiteral("?"), true);
+    circle(p, true);
+    QPainterPath mark;
+    const QRectF bow(8.9, 5.6, 6.2, 6.2);
+    mark.arcMoveTo(bow, 165);
+    mark.arcTo(bow, 165, -225);
+    mark.lineTo(12, 13.8);
+    p.setPen(QPen(kLight, 2.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(mark);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kLight);
+    p.drawEllipse(QPointF(12, 17.4), 1.4, 1.4);
 }
+
 void about(QPainter& p) {
-    circledGlyph(p, QStringLiteral("i"), false);
+    circle(p, false);
+    p.setPen(QPen(kInk, 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(12, 10.8), QPointF(12, 17));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawEllipse(QPointF(12, 7.2), 1.5, 1.5);
 }
 
 void save(QPainter& p) {
@@ -293,7 +306,6 @@ QPixmap render(const Painter& draw, int size) {
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(size / 24.0, size / 24.0);
     draw(p);
     return pm;
@@ -301,10 +313,14 @@ QPixmap render(const Painter& draw, int size) {
 
 const QHash<QString, Painter>& painters() {
     static const QHash<QString, Painter> table{
-        {QStringLiteral("capture"), viewfinder}, {QStringLiteral("mini"), mini},
-        {QStringLiteral("tray"), tray},          {QStringLiteral("position"), position},
-        {QStringLiteral("config"), config},      {QStringLiteral("help"), help},
-        {QStringLiteral("about"), about},        {QStringLiteral("save"), save},
+        {QStringLiteral("capture"), viewfinder},
+        {QStringLiteral("mini"), mini},
+        {QStringLiteral("tray"), tray},
+        {QStringLiteral("position"), position},
+        {QStringLiteral("config"), config},
+        {QStringLiteral("help"), help},
+        {QStringLiteral("about"), about},
+        {QStringLiteral("save"), save},
         // The editor's tools.
         {QStringLiteral("pen"), pen},
         {QStringLiteral("bucket"), bucket},
@@ -316,7 +332,8 @@ const QHash<QString, Painter>& painters() {
         {QStringLiteral("reset"), reset},
         {QStringLiteral("rotate"), rotate},
         {QStringLiteral("close"), closeCross},
-        {QStringLiteral("top-on"), topOn},       {QStringLiteral("top-off"), topOff},
+        {QStringLiteral("top-on"), topOn},
+        {QStringLiteral("top-off"), topOff},
         {QStringLiteral("back"), back},
     };
     return table;
@@ -331,7 +348,10 @@ QPixmap programIconPixmap(int size) {
 QIcon programIcon() {
     static const QIcon icon = [] {
         QIcon i;
-        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        // The sizes a window icon is shown at by task lists, title bars and switchers. The
+        // window manager is sent every size at each window's creation, so no larger ones: the
+        // shortcuts' own icon file carries those.
+        for (int size : {16, 24, 32, 48, 64}) {
             i.addPixmap(programIconPixmap(size));
         }
         return i;

@@ -5,7 +5,7 @@ RUN_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libsqlite3-dev li
               qt6-qpa-plugins fonts-liberation)
 TEST_PACKAGES=(libgtest-dev xvfb jwm xcompmgr xdotool xclip x11-utils imagemagick sqlite3
                poppler-utils)
-BENCH_PACKAGES=(libbenchmark-dev xvfb x11-utils xdotool)
+BENCH_PACKAGES=(libbenchmark-dev xvfb x11-utils xdotool dbus-daemon)
 
 # install_missing PACKAGE...: apt-get install whatever is not installed yet (sudo when not root).
 install_missing() {
