@@ -4,12 +4,16 @@
 #include "app/look.h"
 #include "app/program.h"
 #include "platform/font_warmup.h"
+#include "platform/start_failure_guard.h"
 
 int main(int argc, char* argv[]) {
+    // Without a display Qt would abort; the guard says why and ends with status 1 instead.
+    platform::StartFailureGuard guard;
     // The font configuration is read while the display connection is being made.
     platform::FontWarmUp fonts;
     QApplication app(argc, argv);
     fonts.finish();
+    guard.finish();
     // Hiding to the tray closes no window, and the program ends only with the main window.
     QApplication::setQuitOnLastWindowClosed(false);
     applyLook();

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -56,6 +57,8 @@ double secondsToFirstWindow(XConnection& x, const std::string& program) {
     const auto end = std::chrono::steady_clock::now();
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
+    // Lets the display server finish with the ended client before the next start.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
     return mapped ? std::chrono::duration<double>(end - start).count() : -1;
 }
 

@@ -201,6 +201,13 @@ void InstalledProgram::start() {
     if (!pathPrefix_.isEmpty()) {
         env.insert(QStringLiteral("PATH"), pathPrefix_ + QLatin1Char(':') + env.value("PATH"));
     }
+    for (auto it = changed_.cbegin(); it != changed_.cend(); ++it) {
+        if (it.value().isNull()) {
+            env.remove(it.key());
+        } else {
+            env.insert(it.key(), it.value());
+        }
+    }
     process_->setProcessEnvironment(env);
     process_->setWorkingDirectory(home_.path());
     process_->start(folder_->path() + QStringLiteral("/Lumacap"), {});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QRect>
 #include <QString>
@@ -75,6 +76,9 @@ public:
 
     // Puts `dir` first on the program's PATH (for stand-ins of desktop tools); before start().
     void prependPath(const QString& dir) { pathPrefix_ = dir; }
+    // Changes the program's environment from the desktop's; before start(). A null value
+    // removes the variable.
+    void setEnvironment(const QString& name, const QString& value) { changed_[name] = value; }
 
     void start();
     bool running() const;
@@ -95,6 +99,7 @@ private:
     QTemporaryDir home_;
     std::unique_ptr<QProcess> process_;
     QString pathPrefix_;
+    QMap<QString, QString> changed_;
 };
 
 // Window state as xwininfo reports it.

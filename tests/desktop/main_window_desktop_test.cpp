@@ -81,4 +81,25 @@ TEST(MainWindowDesktop, BrokenSettingsStopTheStartWithAMessageAndStatusOne) {
     EXPECT_TRUE(err.contains("optMax")) << err.toStdString();
 }
 
+TEST(MainWindowDesktop, WithoutADisplayTheStartEndsWithAMessageAndStatusOne) {
+    struct Case {
+        QString display;
+        QString named;
+    };
+    PrivateDesktop desktop;
+    // No display at all, and one where no server answers.
+    for (const Case& c : {Case{QString(), QStringLiteral("DISPLAY")},
+                          Case{QStringLiteral(":4999"), QStringLiteral("\":4999\"")}}) {
+        InstalledProgram program(desktop);
+        program.setEnvironment(QStringLiteral("DISPLAY"), c.display);
+        program.start();
+        const auto code = program.waitForExit(5000);
+        ASSERT_TRUE(code);
+        EXPECT_EQ(*code, 1) << c.named.toStdString();  // not Qt's abort
+        const QString err = program.standardError();
+        EXPECT_TRUE(err.contains("Lumacap: não foi possível abrir a tela")) << err.toStdString();
+        EXPECT_TRUE(err.contains(c.named)) << err.toStdString();
+    }
+}
+
 }  // namespace

@@ -74,7 +74,7 @@ TEST_F(Hiding, WithoutATrayTheWindowGoesToTheTaskbar) {
     pressMinimize();
     EXPECT_TRUE(mainWindow()->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([this] { return mainWindow()->isMinimized(); }, 2000));
-    EXPECT_FALSE(icon()->isVisible());
+    EXPECT_TRUE(!icon() || !icon()->isVisible());
     EXPECT_EQ(dockedIcons(), 0);
 }
 
@@ -92,7 +92,7 @@ TEST_F(Hiding, StartHiddenStartsInTheTrayOrOnTheTaskbar) {
     ASSERT_EQ(start(), 0);
     EXPECT_TRUE(mainWindow()->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([this] { return mainWindow()->isMinimized(); }, 2000));
-    EXPECT_FALSE(icon()->isVisible());
+    EXPECT_TRUE(!icon() || !icon()->isVisible());
 }
 
 TEST_F(Hiding, TheCompactToolbarGoesToTheTrayAndComesBackInsteadOfTheMainWindow) {
