@@ -45,8 +45,8 @@ void handler(QtMsgType type, const QMessageLogContext& context, const QString& m
 
 }  // namespace
 
-StartFailureGuard::StartFailureGuard() : previous_(qInstallMessageHandler(handler)), active_(true) {
-    previousHandler = previous_;
+StartFailureGuard::StartFailureGuard() : active_(true) {
+    previousHandler = qInstallMessageHandler(handler);
 }
 
 StartFailureGuard::~StartFailureGuard() {
@@ -55,7 +55,7 @@ StartFailureGuard::~StartFailureGuard() {
 
 void StartFailureGuard::finish() {
     if (active_) {
-        qInstallMessageHandler(previous_);
+        qInstallMessageHandler(previousHandler);
         active_ = false;
     }
 }

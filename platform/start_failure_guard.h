@@ -18,7 +18,6 @@ public:
     void finish();
 
 private:
-    QtMessageHandler previous_ = nullptr;
     bool active_ = false;
 };
 

@@ -100,6 +100,16 @@ TEST(MainWindowDesktop, WithoutADisplayTheStartEndsWithAMessageAndStatusOne) {
         EXPECT_TRUE(err.contains("Lumacap: não foi possível abrir a tela")) << err.toStdString();
         EXPECT_TRUE(err.contains(c.named)) << err.toStdString();
     }
+    // Any other failure of Qt's start is reported the same way, with Qt's own words.
+    InstalledProgram program(desktop);
+    program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("nosuch"));
+    program.start();
+    const auto code = program.waitForExit(5000);
+    ASSERT_TRUE(code);
+    EXPECT_EQ(*code, 1);
+    const QString err = program.standardError();
+    EXPECT_TRUE(err.contains("Lumacap: o Qt não pôde iniciar o programa.\n(Qt: "))
+        << err.toStdString();
 }
 
 }  // namespace
