@@ -1,10 +1,10 @@
 #include <QApplication>
 
-#include "app/forms.h"
-#include "app/look.h"
 #include "app/program.h"
 #include "platform/font_warmup.h"
 #include "platform/start_failure_guard.h"
+#include "ui/forms.h"
+#include "ui/look.h"
 
 int main(int argc, char* argv[]) {
     // Without a display Qt would abort; the guard says why and ends with status 1 instead.

@@ -9,42 +9,24 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include "app/forms.h"
-#include "app/picture_button.h"
-#include "app/pictures.h"
-#include "app/press_effect.h"
 #include "app/tray_icon.h"
-#include "app/units.h"
-#include "app/window_drag.h"
-#include "app/window_metrics.h"
+#include "ui/controls.h"
+#include "ui/forms.h"
+#include "ui/picture_button.h"
+#include "ui/pictures.h"
+#include "ui/press_effect.h"
+#include "ui/units.h"
+#include "ui/window_drag.h"
+#include "ui/window_metrics.h"
 
 namespace {
-
-template <class W>
-W* makeControl(QWidget* parent, const char* name, int l, int t, int w, int h) {
-    auto* c = new W(parent);
-    c->setObjectName(QString::fromLatin1(name));
-    units::place(c, l, t, w, h);
-    return c;
-}
-
-PictureButton* makeButton(QWidget* parent, const char* name, const char* picture, int l, int t,
-                          int size, const QString& tip) {
-    auto* b = new PictureButton(QString::fromLatin1(name), parent);
-    units::place(b, l, t, size, size);
-    b->setPixmap(pictures::button(QString::fromLatin1(picture), units::px(size)));
-    b->setToolTip(tip);
-    return b;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int l, int t, int w,
-                  int h) {
-    auto* label = makeControl<QLabel>(parent, name, l, t, w, h);
-    label->setText(text);
-    return label;
-}
-
+const QColor kUntickedGrey(0xa0, 0xa0, 0xa0);
+const QColor kMessageRed(192, 0, 0);
 }  // namespace
+
+using controls::label;
+using controls::make;
+using controls::pictureButton;
 
 LC_Form1_Ini::LC_Form1_Ini() : LcForm("LC_Form1_Ini") {
     setWindowTitle(QStringLiteral("Lumacap"));
@@ -55,86 +37,84 @@ LC_Form1_Ini::LC_Form1_Ini() : LcForm("LC_Form1_Ini") {
     setFixedSize(units::px(kClientWidthTw), units::px(kClientHeightTw));
     setMouseTracking(true);
     drag_ = new WindowDrag(this);
+    Forms::instance().setMainFace(this, this);
 
     buildControls();
     buildHiddenArea();
     wireControls();
 }
 
+LC_Form1_Ini::~LC_Form1_Ini() {
+    Forms::instance().setMainFace(nullptr, nullptr);
+}
+
 void LC_Form1_Ini::buildControls() {
-    Frame1 = makeControl<QGroupBox>(this, "Frame1", 230, 75, 3290, 645);
+    Frame1 = make<QGroupBox>(this, "Frame1", 230, 75, 3290, 645);
     Frame1->setTitle(QStringLiteral("Capturar"));
-    OptCapture0 = makeControl<QRadioButton>(Frame1, "OptCapture0", 120, 285, 975, 255);
+    OptCapture0 = make<QRadioButton>(Frame1, "OptCapture0", 120, 285, 975, 255);
     OptCapture0->setText(QStringLiteral("Seleção"));
     OptCapture0->setToolTip(QStringLiteral(" Capturar área selecionada "));
-    OptCapture1 = makeControl<QRadioButton>(Frame1, "OptCapture1", 1160, 285, 680, 255);
+    OptCapture1 = make<QRadioButton>(Frame1, "OptCapture1", 1160, 285, 680, 255);
     OptCapture1->setText(QStringLiteral("Área"));
     OptCapture1->setToolTip(QStringLiteral(" Capturar área definida "));
-    OptCapture2 = makeControl<QRadioButton>(Frame1, "OptCapture2", 2000, 285, 660, 255);
+    OptCapture2 = make<QRadioButton>(Frame1, "OptCapture2", 2000, 285, 660, 255);
     OptCapture2->setText(QStringLiteral("Tela"));
     OptCapture2->setToolTip(QStringLiteral(" Capturar toda a tela "));
-    BtnCapture =
-        makeButton(Frame1, "BtnCapture", "capture", 2815, 220, 315, QStringLiteral(" Capturar "));
+    BtnCapture = pictureButton(Frame1, "BtnCapture", "capture", 2815, 220, 315,
+                               QStringLiteral(" Capturar "));
 
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Após captura:"), 390, 810, 1095, 255);
-    OptAction0 = makeControl<QRadioButton>(this, "OptAction0", 1590, 815, 855, 200);
+    Label1 = label(this, "Label1", QStringLiteral("Após captura:"), 390, 810, 1095, 255);
+    OptAction0 = make<QRadioButton>(this, "OptAction0", 1590, 815, 855, 200);
     OptAction0->setText(QStringLiteral("Editar"));
     OptAction0->setToolTip(QStringLiteral(" Editar imagem "));
-    OptAction1 = makeControl<QRadioButton>(this, "OptAction1", 2420, 815, 855, 200);
+    OptAction1 = make<QRadioButton>(this, "OptAction1", 2420, 815, 855, 200);
     OptAction1->setText(QStringLiteral("Copiar"));
     OptAction1->setToolTip(QStringLiteral(" Copiar imagem para o clipboard "));
 
-    Shape1 = makeControl<QFrame>(this, "Shape1", 230, 1100, 3275, 15);
+    Shape1 = make<QFrame>(this, "Shape1", 230, 1100, 3275, 15);
     Shape1->setFrameShape(QFrame::NoFrame);
-    Shape1->setAutoFillBackground(true);
-    QPalette linePalette = Shape1->palette();
-    linePalette.setColor(QPalette::Window, palette().color(QPalette::Mid));
-    Shape1->setPalette(linePalette);
+    controls::setBackground(Shape1, palette().color(QPalette::Mid));
 
-    chkHide = makeControl<QCheckBox>(this, "chkHide", 230, 1315, 1455, 195);
+    chkHide = make<QCheckBox>(this, "chkHide", 230, 1315, 1455, 195);
     chkHide->setText(QStringLiteral("Esconder"));
     chkHide->setToolTip(QStringLiteral(" Esconder programa após captura "));
-    QPalette grey = chkHide->palette();
-    grey.setColor(QPalette::WindowText, QColor(0xa0, 0xa0, 0xa0));
-    chkHide->setPalette(grey);
-    lblMensagem = makeControl<QLabel>(this, "lblMensagem", 215, 1315, 1695, 255);
+    controls::setTextColour(chkHide, kUntickedGrey);
+    lblMensagem = make<QLabel>(this, "lblMensagem", 215, 1315, 1695, 255);
     QFont bold = lblMensagem->font();
     bold.setBold(true);
     lblMensagem->setFont(bold);
-    QPalette red = lblMensagem->palette();
-    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
-    lblMensagem->setPalette(red);
+    controls::setTextColour(lblMensagem, kMessageRed);
     lblMensagem->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const int row = 1260, size = 255;
-    btnMini = makeButton(this, "btnMini", "mini", 1745, row, size,
-                         QStringLiteral(" Cambiar para miniLumacap "));
-    btnMinimize = makeButton(this, "btnMinimize", "tray", 2040, row, size,
-                             QStringLiteral(" Minimizar para o tray "));
-    btnPosition = makeButton(this, "btnPosition", "position", 2345, row, size,
-                             QStringLiteral(" Gravar posição "));
-    btnConfig =
-        makeButton(this, "btnConfig", "config", 2645, row, size, QStringLiteral(" Configuração "));
-    btnHelp = makeButton(this, "btnHelp", "help", 2945, row, size, QStringLiteral(" Ajuda "));
-    btnAbout = makeButton(this, "btnAbout", "about", 3245, row, size,
-                          QStringLiteral(" Sobre o programa "));
+    btnMini = pictureButton(this, "btnMini", "mini", 1745, row, size,
+                            QStringLiteral(" Cambiar para miniLumacap "));
+    btnMinimize = pictureButton(this, "btnMinimize", "tray", 2040, row, size,
+                                QStringLiteral(" Minimizar para o tray "));
+    btnPosition = pictureButton(this, "btnPosition", "position", 2345, row, size,
+                                QStringLiteral(" Gravar posição "));
+    btnConfig = pictureButton(this, "btnConfig", "config", 2645, row, size,
+                              QStringLiteral(" Configuração "));
+    btnHelp = pictureButton(this, "btnHelp", "help", 2945, row, size, QStringLiteral(" Ajuda "));
+    btnAbout = pictureButton(this, "btnAbout", "about", 3245, row, size,
+                             QStringLiteral(" Sobre o programa "));
 
     // The fixed-size entry lies over the lower rows while it is in view.
-    Frame2 = makeControl<QGroupBox>(this, "Frame2", 230, 4320, 3290, 525);
+    Frame2 = make<QGroupBox>(this, "Frame2", 230, 4320, 3290, 525);
     Frame2->setAutoFillBackground(true);  // opaque: it covers the controls beneath it
-    Label4 = makeLabel(Frame2, "Label4", QStringLiteral("Digite os valores:"), 140, 210, 1305, 255);
-    Label2 = makeLabel(Frame2, "Label2", QStringLiteral("L:"), 1460, 210, 150, 255);
+    Label4 = label(Frame2, "Label4", QStringLiteral("Digite os valores:"), 140, 210, 1305, 255);
+    Label2 = label(Frame2, "Label2", QStringLiteral("L:"), 1460, 210, 150, 255);
     Label2->setToolTip(QStringLiteral(" Largura "));
-    txtWidth = makeControl<QLineEdit>(Frame2, "txtWidth", 1640, 180, 480, 240);
+    txtWidth = make<QLineEdit>(Frame2, "txtWidth", 1640, 180, 480, 240);
     txtWidth->setText(QStringLiteral("500"));
     txtWidth->setToolTip(QStringLiteral(" Largura "));
-    Label3 = makeLabel(Frame2, "Label3", QStringLiteral("A:"), 2190, 210, 150, 255);
+    Label3 = label(Frame2, "Label3", QStringLiteral("A:"), 2190, 210, 150, 255);
     Label3->setToolTip(QStringLiteral(" Altura "));
-    txtHeight = makeControl<QLineEdit>(Frame2, "txtHeight", 2390, 180, 480, 240);
+    txtHeight = make<QLineEdit>(Frame2, "txtHeight", 2390, 180, 480, 240);
     txtHeight->setText(QStringLiteral("100"));
     txtHeight->setToolTip(QStringLiteral(" Altura "));
-    btnSaveText = makeButton(Frame2, "btnSaveText", "save", 2950, 175, 225,
-                             QStringLiteral(" Salvar valores "));
+    btnSaveText = pictureButton(Frame2, "btnSaveText", "save", 2950, 175, 225,
+                                QStringLiteral(" Salvar valores "));
     Frame2->setAutoFillBackground(true);  // in view, it covers the rows below
     Frame2->raise();
 }
@@ -142,7 +122,7 @@ void LC_Form1_Ini::buildControls() {
 void LC_Form1_Ini::buildHiddenArea() {
     // SoftIcon only takes the keyboard focus away from the check box; it lies below the
     // client area and is never seen.
-    SoftIcon = makeControl<QWidget>(this, "SoftIcon", 0, 1920, 240, 240);
+    SoftIcon = make<QWidget>(this, "SoftIcon", 0, 1920, 240, 240);
     SoftIcon->setFocusPolicy(Qt::StrongFocus);
 
     TimerMensagem = new QTimer(this);
@@ -159,7 +139,7 @@ void LC_Form1_Ini::buildHiddenArea() {
 void LC_Form1_Ini::wireControls() {
     for (PictureButton* b :
          {BtnCapture, btnMini, btnMinimize, btnPosition, btnConfig, btnHelp, btnAbout}) {
-        wirePressEffect(b);
+        press_effect::sinkWhilePressed(b, {labels_.lblPosLeft, labels_.lblPosTop});
     }
     connect(btnMini, &PictureButton::clicked, this, &LC_Form1_Ini::btnMini_Click);
     connect(btnConfig, &PictureButton::clicked, this, &LC_Form1_Ini::btnConfig_Click);
@@ -178,22 +158,11 @@ void LC_Form1_Ini::wireControls() {
     wireFixedSize();
 }
 
-void LC_Form1_Ini::wirePressEffect(PictureButton* button) {
-    connect(button, &PictureButton::pressed, this, [this, button] { desceBotao(button); });
-    connect(button, &PictureButton::released, this, [this, button] { sobeBotao(button); });
-}
-
 void LC_Form1_Ini::desceBotao(QWidget* botao) {
     press_effect::press(botao, {labels_.lblPosLeft, labels_.lblPosTop});
 }
 void LC_Form1_Ini::sobeBotao(QWidget* botao) {
     press_effect::release(botao, {labels_.lblPosLeft, labels_.lblPosTop});
-}
-void LC_Form1_Ini::desceBotao2(QWidget* botao) {
-    press_effect::press(botao, {labels_.lblPosLeft2, labels_.lblPosTop2});
-}
-void LC_Form1_Ini::sobeBotao2(QWidget* botao) {
-    press_effect::release(botao, {labels_.lblPosLeft2, labels_.lblPosTop2});
 }
 
 void LC_Form1_Ini::OptCapture_Click() {
@@ -202,10 +171,8 @@ void LC_Form1_Ini::OptCapture_Click() {
 
 void LC_Form1_Ini::chkHide_Click() {
     // Grey (button shadow) while unticked, button text while ticked.
-    QPalette p = chkHide->palette();
-    p.setColor(QPalette::WindowText, chkHide->isChecked() ? palette().color(QPalette::ButtonText)
-                                                          : QColor(0xa0, 0xa0, 0xa0));
-    chkHide->setPalette(p);
+    controls::setTextColour(
+        chkHide, chkHide->isChecked() ? palette().color(QPalette::ButtonText) : kUntickedGrey);
     if (!chkHide->isChecked()) {
         SoftIcon->setFocus();
     }

@@ -2,8 +2,9 @@
 
 #include <QTimer>
 
-#include "app/lc_form.h"
-#include "app/main_labels.h"
+#include "ui/lc_form.h"
+#include "ui/main_face.h"
+#include "ui/main_labels.h"
 
 class QCheckBox;
 class QFrame;
@@ -16,8 +17,8 @@ class TrayIcon;
 class WindowDrag;
 
 // The main window: the start-up window and the hub of the program. Its hidden labels hold the
-// program's run-time state that the other windows read and write.
-class LC_Form1_Ini : public LcForm {
+// program's run-time state; the other windows reach it through its MainFace side.
+class LC_Form1_Ini : public LcForm, public MainFace {
     Q_OBJECT
 public:
     static constexpr int kClientWidthTw = 3720;
@@ -25,28 +26,38 @@ public:
     static constexpr int kWidthTw = 3810;
 
     LC_Form1_Ini();
+    ~LC_Form1_Ini() override;
 
     // Start-up: reads the settings row into the labels, places the window and shows the face in
     // use. Throws SettingsError when the settings cannot be used.
     void Form_Load() override;
     void Form_Unload() override;
 
-    MainLabels& labels() { return labels_; }
+    // MainFace
+    QWidget* mainWindow() override { return this; }
+    MainLabels& labels() override { return labels_; }
+    QWidget* faceInUse() override;
+    void hideSoon() override;
+    void cancelHideSoon() override;
+    void unloadSoon(const QString& formName) override;
+    void endMessage() override;
+    CaptureMode captureMode() const override;
+    QString fixedWidthText() const override;
+    QString fixedHeightText() const override;
+    bool hideAfterCapture() const override;
 
     // Unloads every window and ends the program.
     void UnloadAllForms();
 
-    // Press effect, slot 1 and slot 2 (the editor's buttons use slot 1 too).
-    void desceBotao(QWidget* botao);
-    void sobeBotao(QWidget* botao);
-    void desceBotao2(QWidget* botao);
-    void sobeBotao2(QWidget* botao);
+    // Press effect, slot 1 (the editor's buttons use it too) and slot 2.
+    void desceBotao(QWidget* botao) override;
+    void sobeBotao(QWidget* botao) override;
 
     // Hides the face in use and puts the program's icon in the tray; a click on the icon brings
     // the face back. Without a tray on the desktop the face is minimised to the taskbar.
-    void minimize_to_tray();
+    void minimize_to_tray() override;
     // Minimises the main window to the taskbar.
-    void MinimizeToTaskbar();
+    void MinimizeToTaskbar() override;
 
     // Start with the compact toolbar as the face in use (hidden in the tray when asked).
     void startCompactFace(bool inTray);
@@ -61,7 +72,7 @@ public:
 
     // Area capture (selection or fixed-area mode): brings up the selection overlay. Also
     // started by the compact toolbar.
-    void FunctionCapture();
+    void FunctionCapture() override;
     // Whole-screen capture into the editor's canvas, then the edit or copy action.
     void CaptureWholeScreen();
 
@@ -105,8 +116,6 @@ private:
     void buildControls();
     void buildHiddenArea();
     void wireControls();
-    void wirePressEffect(PictureButton* button);
-    void applySettings();
     void wireHiding();
     void wireFixedSize();
 

@@ -4,20 +4,18 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include "app/face_in_use.h"
-#include "app/forms.h"
-#include "app/lc_mod3_transparencia.h"
 #include "app/main_window.h"
-#include "app/notice_window.h"
-#include "app/window_metrics.h"
 #include "capture/area_grab.h"
-#include "capture/capture_layout.h"
 #include "capture/capture_outcome.h"
 #include "capture/editor_handover.h"
 #include "capture/lc_form2_cap.h"
 #include "capture/screen_settle.h"
 #include "capture/whole_screen.h"
 #include "platform/services.h"
+#include "ui/forms.h"
+#include "ui/lc_mod3_transparencia.h"
+#include "ui/notice_window.h"
+#include "ui/window_metrics.h"
 
 namespace {
 
@@ -119,16 +117,11 @@ void LC_Form1_Ini::CaptureWholeScreen() {
     closeNotice();
     hide();
     grabWhenSettled(
-        this, leaving, screen, std::move(withWindow), kMainWindowGone,
-        [this, screen](const QImage&) {
+        this, leaving, screen, std::move(withWindow), kMainWindowGone, [screen](const QImage&) {
             if (!whole_screen::intoCanvas(screen)) {
                 capture_outcome::failed(QStringLiteral("o sistema não entregou a imagem da tela"));
                 return;
             }
-            if (labels_.lblCopy == QLatin1String("0")) {
-                editor_handover::showEditor(capture_layout::forWholeScreen(screen));
-            } else {
-                capture_outcome::copyCanvas(capture_outcome::Kind::WholeScreen);
-            }
+            capture_outcome::deliver(capture_outcome::Kind::WholeScreen, screen);
         });
 }

@@ -1,9 +1,9 @@
 // Which face the program shows: the main window or the compact toolbar, and the hand-over to
 // the options window.
-#include "app/forms.h"
 #include "app/main_window.h"
 #include "options/options_window.h"
 #include "toolbar/compact_toolbar.h"
+#include "ui/forms.h"
 
 void LC_Form1_Ini::startCompactFace(bool inTray) {
     auto* toolbar = Forms::instance().get<LC_Form7_mini>();

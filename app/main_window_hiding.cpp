@@ -1,13 +1,12 @@
 // Hiding the program to the tray or the taskbar, and storing the main window's place.
-#include "app/face_in_use.h"
 #include "app/main_window.h"
-#include "app/notice.h"
-#include "app/picture_button.h"
-#include "app/store_setting.h"
 #include "app/tray_icon.h"
-#include "app/window_metrics.h"
 #include "platform/services.h"
 #include "settings/statements.h"
+#include "settings/store_setting.h"
+#include "ui/notice.h"
+#include "ui/picture_button.h"
+#include "ui/window_metrics.h"
 
 void LC_Form1_Ini::wireHiding() {
     tray_ = new TrayIcon(this);

@@ -1,9 +1,9 @@
 // The main window's way to the help and about windows.
-#include "app/forms.h"
 #include "app/main_window.h"
-#include "app/picture_button.h"
 #include "info/about_window.h"
 #include "info/help_window.h"
+#include "ui/forms.h"
+#include "ui/picture_button.h"
 
 void LC_Form1_Ini::wireInfoButtons() {
     connect(btnHelp, &PictureButton::clicked, this, &LC_Form1_Ini::btnHelp_Click);

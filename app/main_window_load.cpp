@@ -5,10 +5,10 @@
 #include <QScreen>
 
 #include "app/main_window.h"
-#include "app/startup_values.h"
-#include "app/units.h"
-#include "app/window_metrics.h"
 #include "settings/lc_mod1_bd.h"
+#include "settings/startup_values.h"
+#include "ui/units.h"
+#include "ui/window_metrics.h"
 
 void LC_Form1_Ini::Form_Load() {
     // Steps 1-2: one read of the row; the file is closed again before anything else runs.

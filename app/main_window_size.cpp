@@ -4,14 +4,14 @@
 #include <QScreen>
 
 #include "app/main_window.h"
-#include "app/notice.h"
-#include "app/picture_button.h"
 #include "app/size_box_check.h"
-#include "app/size_key_filter.h"
-#include "app/store_setting.h"
-#include "app/window_metrics.h"
 #include "platform/services.h"
 #include "settings/statements.h"
+#include "settings/store_setting.h"
+#include "ui/notice.h"
+#include "ui/picture_button.h"
+#include "ui/size_key_filter.h"
+#include "ui/window_metrics.h"
 
 namespace {
 

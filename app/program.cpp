@@ -1,31 +1,16 @@
 #include "app/program.h"
 
-#include <QCoreApplication>
 #include <cstdio>
 
-#include "app/forms.h"
 #include "app/main_window.h"
+#include "platform/program_dir.h"
 #include "platform/services.h"
 #include "settings/lc_mod1_bd.h"
 #include "settings/settings_error.h"
-
-namespace {
-QString& dirSlot() {
-    static QString dir;
-    return dir;
-}
-}  // namespace
-
-QString programDir() {
-    return dirSlot().isEmpty() ? QCoreApplication::applicationDirPath() : dirSlot();
-}
-
-void setProgramDir(const QString& dir) {
-    dirSlot() = dir;
-}
+#include "ui/forms.h"
 
 int startProgram(const QString& dir) {
-    setProgramDir(dir);
+    platform::setProgramDir(dir);
     LC_Mod1_BD::SetDatabasePath(dir);
     try {
         Forms::instance().get<LC_Form1_Ini>();

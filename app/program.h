@@ -5,7 +5,3 @@
 // Loads the main window from the settings beside the program. Returns 0 when the program is
 // up; 1 after telling the user (message box and stderr) why it cannot start.
 int startProgram(const QString& programDir);
-
-// The program's folder: where the executable lies, with BD/, IMG/, img/ and ReadMe/ beside it.
-QString programDir();
-void setProgramDir(const QString& dir);

@@ -2,7 +2,7 @@
 
 #include <QSystemTrayIcon>
 
-#include "app/pictures.h"
+#include "ui/pictures.h"
 
 TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {}
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "bench_floor.h"
-#include "editor/border_fill.h"
+#include "editor/fill/border_fill.h"
 
 namespace {
 

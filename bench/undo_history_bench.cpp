@@ -13,7 +13,7 @@
 #include <cstring>
 #include <vector>
 
-#include "editor/undo_history.h"
+#include "editor/history/undo_history.h"
 
 namespace {
 

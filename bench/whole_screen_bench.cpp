@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <chrono>
 
-#include "app/forms.h"
 #include "capture/whole_screen.h"
+#include "ui/forms.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/units.h"
+#include "ui/units.h"
 
 namespace capture_layout {
 

@@ -1,19 +1,17 @@
 #include "capture/capture_outcome.h"
 
-#include <QCheckBox>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
-#include "app/face_in_use.h"
-#include "app/forms.h"
-#include "app/main_window.h"
-#include "app/notice.h"
-#include "app/notice_window.h"
-#include "app/window_metrics.h"
 #include "capture/capture_layout.h"
 #include "capture/editor_handover.h"
 #include "platform/services.h"
+#include "ui/forms.h"
+#include "ui/main_face.h"
+#include "ui/notice.h"
+#include "ui/notice_window.h"
+#include "ui/window_metrics.h"
 
 namespace capture_outcome {
 
@@ -21,8 +19,8 @@ namespace {
 
 constexpr int kClipboardPauseMs = 200;
 
-LC_Form1_Ini* mainWindow() {
-    return Forms::instance().ifLoaded<LC_Form1_Ini>();
+MainFace* mainFace() {
+    return Forms::instance().mainFace();
 }
 
 QSize screenSize() {
@@ -34,21 +32,25 @@ QPoint topLeftTw(const QWidget* w) {
     return {window_metrics::leftTw(w), window_metrics::topTw(w)};
 }
 
-void showFace() {
-    if (QWidget* face = faceInUse()) {
-        face->show();
+QWidget* shownFace() {
+    MainFace* face = mainFace();
+    QWidget* window = face ? face->faceInUse() : nullptr;
+    if (window) {
+        window->show();
     }
+    return window;
 }
 
-void confirm(LC_Form1_Ini* main, Kind kind) {
+void confirm(MainFace& face, Kind kind) {
     const bool area = kind == Kind::Area;
     const QString text = area ? QStringLiteral("Área copiada!") : QStringLiteral("Tela copiada!");
     auto& beep = platform::services().beep;
-    const bool mainInUse = !area || main->labels().lblToggleMax == QLatin1String("1");
+    QWidget* main = face.mainWindow();
+    const bool mainInUse = !area || face.labels().lblToggleMax == QLatin1String("1");
     QPoint place;
-    if (mainInUse && main->chkHide->isChecked()) {
+    if (mainInUse && face.hideAfterCapture()) {
         beep();
-        main->minimize_to_tray();
+        face.minimize_to_tray();
         place = capture_layout::noticeCentred(screenSize(), LC_Form8_aviso::kWidthTw,
                                               LC_Form8_aviso::kHeightTw);
     } else if (mainInUse) {
@@ -56,20 +58,35 @@ void confirm(LC_Form1_Ini* main, Kind kind) {
         beep();
         place = capture_layout::noticeBesideMain(topLeftTw(main));
     } else {
-        QWidget* toolbar = faceInUse();
+        QWidget* toolbar = face.faceInUse();
         toolbar->show();
         beep();
         place = capture_layout::noticeBesideToolbar(topLeftTw(toolbar));
     }
     // Only the whole-screen copy next to the main window stays above other programs.
-    const bool topmost = !area && !main->chkHide->isChecked();
+    const bool topmost = !area && !face.hideAfterCapture();
     showNotice(text, place.x(), place.y(), topmost);
 }
 
 }  // namespace
 
+void deliver(Kind kind, QSize size) {
+    MainFace* face = mainFace();
+    if (!face) {
+        return;  // the program is ending
+    }
+    if (face->labels().lblCopy != QLatin1String("0")) {
+        sendToClipboard(kind);
+        return;
+    }
+    editor_handover::showEditor(kind == Kind::WholeScreen
+                                    ? capture_layout::forWholeScreen(size)
+                                    : capture_layout::forArea(size.width(), size.height()));
+}
+
 void nothingCaptured() {
-    if (LC_Form1_Ini* main = mainWindow()) {
+    if (MainFace* face = mainFace()) {
+        QWidget* main = face->mainWindow();
         main->show();
         main->raise();
         main->activateWindow();
@@ -77,30 +94,32 @@ void nothingCaptured() {
 }
 
 void failed(const QString& reason) {
-    showFace();
     platform::services().message(
-        faceInUse(), QStringLiteral("Lumacap"),
+        shownFace(), QStringLiteral("Lumacap"),
         QStringLiteral("Não foi possível capturar a tela: %1.").arg(reason),
         platform::MessageIcon::Critical);
 }
 
-void copyCanvas(Kind kind) {
-    LC_Form1_Ini* main = mainWindow();
-    if (!main) {
+void sendToClipboard(Kind kind) {
+    MainFace* face = mainFace();
+    if (!face) {
         return;
     }
-    QTimer::singleShot(kClipboardPauseMs, main, [main, kind] {
+    QTimer::singleShot(kClipboardPauseMs, face->mainWindow(), [kind] {
+        MainFace* face = mainFace();
+        if (!face) {
+            return;
+        }
         QString error;
         if (!platform::services().putImageOnClipboard(editor_handover::canvasImage(), &error)) {
-            showFace();
             platform::services().message(
-                faceInUse(), QStringLiteral("Lumacap"),
+                shownFace(), QStringLiteral("Lumacap"),
                 QStringLiteral("A captura não foi copiada para a área de transferência: %1.")
                     .arg(error),
                 platform::MessageIcon::Critical);
             return;
         }
-        confirm(main, kind);
+        confirm(*face, kind);
     });
 }
 

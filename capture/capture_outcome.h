@@ -1,11 +1,17 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 // How a capture ends for the user, whichever mode made it.
 namespace capture_outcome {
 
 enum class Kind { WholeScreen, Area };
+
+// The capture is in the editor's canvas: the one place that decides, by the main window's
+// choice after capture ("Editar" or "Copiar"), whether it opens in the editor or goes to the
+// clipboard. `size` is the capture's size in pixels.
+void deliver(Kind kind, QSize size);
 
 // Nothing was captured (no area marked, or cancelled): the main window comes back with the
 // focus, whichever face was in use.
@@ -17,6 +23,6 @@ void failed(const QString& reason);
 // The copy action: after a short pause the canvas picture goes on the clipboard, then a beep and
 // a notice confirm it where the user is looking ("Tela copiada!" or "Área copiada!"). When the
 // clipboard refuses the picture, a message says so and the program stays in view.
-void copyCanvas(Kind kind);
+void sendToClipboard(Kind kind);
 
 }  // namespace capture_outcome

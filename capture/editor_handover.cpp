@@ -1,7 +1,7 @@
 #include "capture/editor_handover.h"
 
-#include "app/forms.h"
 #include "editor/editor_window.h"
+#include "ui/forms.h"
 
 namespace editor_handover {
 

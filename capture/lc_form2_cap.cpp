@@ -1,31 +1,27 @@
 #include "capture/lc_form2_cap.h"
 
-#include <QCheckBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
 
-#include "app/forms.h"
-#include "app/lc_mod3_transparencia.h"
-#include "app/main_window.h"
-#include "app/units.h"
 #include "capture/overlay_look.h"
 #include "capture/selection_geometry.h"
 #include "platform/services.h"
+#include "ui/forms.h"
+#include "ui/lc_mod3_transparencia.h"
+#include "ui/main_face.h"
+#include "ui/units.h"
 
 namespace {
 
 constexpr int kOpacityPercent = 30;
 
-LC_Form1_Ini* mainWindow() {
-    return Forms::instance().ifLoaded<LC_Form1_Ini>();
+MainFace* mainFace() {
+    return Forms::instance().mainFace();
 }
 
 // The one-pixel lines that outline `frame` as the painter draws it.
@@ -63,8 +59,8 @@ void LC_Form2_cap::Form_Load() {
         setGeometry(screen->geometry());
     }
     setCursor(Qt::CrossCursor);
-    if (LC_Form1_Ini* main = mainWindow()) {
-        setWindowIcon(main->windowIcon());
+    if (MainFace* face = mainFace()) {
+        setWindowIcon(face->mainWindow()->windowIcon());
     }
     TimerMensagem->start();
 }
@@ -75,12 +71,17 @@ QSize LC_Form2_cap::screenSize() const {
 }
 
 LC_Form2_cap::Mode LC_Form2_cap::mode() const {
-    const LC_Form1_Ini* main = mainWindow();
-    if (main && main->OptCapture0->isChecked()) {
-        return Mode::Selection;
+    const MainFace* face = mainFace();
+    if (!face) {
+        return Mode::None;
     }
-    if (main && main->OptCapture1->isChecked()) {
-        return Mode::FixedArea;
+    switch (face->captureMode()) {
+        case MainFace::CaptureMode::Selection:
+            return Mode::Selection;
+        case MainFace::CaptureMode::FixedArea:
+            return Mode::FixedArea;
+        case MainFace::CaptureMode::WholeScreen:
+            break;
     }
     return Mode::None;
 }
@@ -147,16 +148,16 @@ void LC_Form2_cap::DrawSelection(QPointF pointer) {
 }
 
 void LC_Form2_cap::DrawFixedArea() {
-    const LC_Form1_Ini* main = mainWindow();
-    if (!main) {
+    const MainFace* face = mainFace();
+    if (!face) {
         return;
     }
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
     const auto r = selection_geometry::fixedArea(
         platform::services().cursorPos() - origin,
-        selection_geometry::boxValue(main->txtWidth->text()),
-        selection_geometry::boxValue(main->txtHeight->text()), screenSize());
+        selection_geometry::boxValue(face->fixedWidthText()),
+        selection_geometry::boxValue(face->fixedHeightText()), screenSize());
     setFrame(selection_geometry::frameRect(QPoint(units::px(r.left), units::px(r.top)),
                                            QPoint(units::px(r.right), units::px(r.bottom))));
     corners_.lblIniX = QString::number(r.left);
@@ -219,9 +220,7 @@ void LC_Form2_cap::keyPressEvent(QKeyEvent* event) {
 
 void LC_Form2_cap::TimerMensagem_Timer() {
     // Keeps the main window's notice label empty while the overlay is up.
-    if (LC_Form1_Ini* main = mainWindow()) {
-        main->lblMensagem->clear();
-        main->chkHide->setVisible(true);
-        main->TimerMensagem->stop();
+    if (MainFace* face = mainFace()) {
+        face->endMessage();
     }
 }

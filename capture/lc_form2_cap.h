@@ -4,10 +4,9 @@
 #include <QRect>
 #include <optional>
 
-#include "app/lc_form.h"
 #include "capture/overlay_corners.h"
+#include "ui/lc_form.h"
 
-class LC_Form1_Ini;
 class QTimer;
 
 // The selection overlay: a borderless window over the whole primary screen, black at 30 percent

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/units.h"
+#include "ui/units.h"
 
 namespace selection_geometry {
 

@@ -2,12 +2,11 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "app/units.h"
+#include "ui/units.h"
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PicDrawBox"));
@@ -88,16 +87,6 @@ void Canvas::mouseMoveEvent(QMouseEvent* event) {
 void Canvas::mouseReleaseEvent(QMouseEvent* event) {
     Q_EMIT mouseReleased(toImage(event->position()), event->button(), event->buttons(),
                          event->modifiers());
-}
-
-void Canvas::keyPressEvent(QKeyEvent* event) {
-    Q_EMIT keyPressed(event->key(), event->modifiers());
-    // Ctrl combinations belong to the canvas; other keys go on to the window.
-    if (event->modifiers() & Qt::ControlModifier) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }
 
 void Canvas::dragEnterEvent(QDragEnterEvent* event) {

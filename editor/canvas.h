@@ -14,7 +14,7 @@ class QDropEvent;
 // picture (60 twips).
 //
 // Tools draw on image() and then call update(). Mouse positions are reported in picture
-// pixels; keys pressed while the canvas has the focus are reported as they come.
+// pixels.
 class Canvas : public QWidget {
     Q_OBJECT
 public:
@@ -56,7 +56,6 @@ Q_SIGNALS:
     void mouseMoved(const QPoint& pos, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void mouseReleased(const QPoint& pos, Qt::MouseButton button, Qt::MouseButtons buttons,
                        Qt::KeyboardModifiers modifiers);
-    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
     // Drag and drop onto the canvas (stickers). Accept the event in a slot to take the drop.
     void dragEntered(QDragEnterEvent* event);
     void dropped(QDropEvent* event, const QPoint& pos);
@@ -66,7 +65,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 

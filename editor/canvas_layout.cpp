@@ -1,6 +1,6 @@
 #include "editor/canvas_layout.h"
 
-#include "app/units.h"
+#include "ui/units.h"
 
 namespace {
 

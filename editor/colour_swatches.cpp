@@ -1,10 +1,10 @@
 #include "editor/colour_swatches.h"
 
-#include "app/picture_button.h"
 #include "editor/canvas.h"
 #include "editor/editor_window.h"
 #include "editor/swatch.h"
 #include "platform/services.h"
+#include "ui/picture_button.h"
 
 std::optional<QColor> ShowColorDialog(QWidget* owner, const QColor& initial) {
     return platform::services().chooseColor(owner, initial);

@@ -2,13 +2,13 @@
 
 #include <QLabel>
 
-#include "app/picture_button.h"
 #include "editor/canvas.h"
 #include "editor/editor_window.h"
 #include "editor/pen_stroke.h"
 #include "editor/swatch.h"
 #include "editor/tool_cursors.h"
 #include "platform/services.h"
+#include "ui/picture_button.h"
 
 DrawTool::DrawTool(LC_Form3_pic* editor)
     : QObject(editor),
@@ -60,13 +60,12 @@ void DrawTool::btnDraw_Click() {
 
 void DrawTool::onPress(QPoint pos, Qt::KeyboardModifiers modifiers) {
     if (drawingMode()) {
-        editor_->penDown = true;
-        editor_->lastX = pos.x();
-        editor_->lastY = pos.y();
+        penDown = true;
+        lastX = pos.x();
+        lastY = pos.y();
         DrawStroke(modifiers, pos);  // from the pressed point to itself: a dot
         // Recorded after the first point, so the step holds it.
-        editor_->history().historyLocked = false;
-        editor_->SaveUndoStep();
+        editor_->recordStep();
     } else {
         // The step holds the picture before the fill. A fill does not unlock the keys.
         editor_->SaveUndoStep();
@@ -76,24 +75,24 @@ void DrawTool::onPress(QPoint pos, Qt::KeyboardModifiers modifiers) {
 
 void DrawTool::onMove(QPoint pos, Qt::KeyboardModifiers modifiers) {
     editor_->PicDrawBox->setCursor(drawingMode() ? penCursor_ : bucketCursor_);
-    if (drawingMode() && editor_->penDown) {
+    if (drawingMode() && penDown) {
         DrawStroke(modifiers, pos);
     }
 }
 
 void DrawTool::onRelease() {
     if (drawingMode()) {
-        editor_->penDown = false;
+        penDown = false;
     }
 }
 
 void DrawTool::DrawStroke(Qt::KeyboardModifiers modifiers, QPoint pointer) {
     Canvas* canvas = editor_->PicDrawBox;
-    const QPoint last(qRound(editor_->lastX), editor_->lastY);
+    const QPoint last(qRound(lastX), lastY);
     const QPoint end = pen_stroke::strokeEnd(last, pointer, modifiers);
     pen_stroke::drawSegment(canvas->image(), last, end, canvas->foreColor(), canvas->lineWidth());
-    editor_->lastX = end.x();
-    editor_->lastY = end.y();
+    lastX = end.x();
+    lastY = end.y();
     canvas->update();
 }
 

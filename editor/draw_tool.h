@@ -4,13 +4,12 @@
 #include <QObject>
 #include <QPoint>
 
-#include "editor/border_fill.h"
+#include "editor/fill/border_fill.h"
 
 class LC_Form3_pic;
 
 // The canvas's two mouse tools, freehand drawing and the border fill, and the button btnDraw
-// that switches between them and sets the pen width. The stroke in progress is kept in the
-// editor (penDown, lastX, lastY), the mode in its label lblDraw.
+// that switches between them and sets the pen width. The mode is the editor's label lblDraw.
 class DrawTool : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +25,11 @@ public:
     void FillArea(QPoint at);
 
     bool drawingMode() const;
+
+    // The stroke in progress.
+    bool penDown = false;
+    double lastX = 0;
+    int lastY = 0;
 
 private:
     void onPress(QPoint pos, Qt::KeyboardModifiers modifiers);

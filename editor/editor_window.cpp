@@ -8,18 +8,24 @@
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 
-#include "app/forms.h"
-#include "app/main_window.h"
-#include "app/picture_button.h"
-#include "app/pictures.h"
-#include "app/units.h"
-#include "app/window_drag.h"
-#include "app/window_metrics.h"
 #include "editor/canvas.h"
-#include "editor/editor_tools.h"
+#include "editor/colour_swatches.h"
+#include "editor/draw_tool.h"
+#include "editor/editor_shortcuts.h"
 #include "editor/picture_holder.h"
+#include "editor/save_copy.h"
 #include "editor/sticker_image.h"
+#include "editor/sticker_panel.h"
 #include "editor/swatch.h"
+#include "editor/text_tool.h"
+#include "ui/controls.h"
+#include "ui/forms.h"
+#include "ui/main_face.h"
+#include "ui/picture_button.h"
+#include "ui/pictures.h"
+#include "ui/units.h"
+#include "ui/window_drag.h"
+#include "ui/window_metrics.h"
 
 namespace {
 
@@ -30,33 +36,16 @@ constexpr int kToolSizeTw = 210;
 
 const QColor kShapeGrey(0xc0, 0xc0, 0xc0);
 
-template <class W>
-W* makeControl(QWidget* parent, const char* name, int l, int t, int w, int h) {
-    auto* c = new W(parent);
-    c->setObjectName(QString::fromLatin1(name));
-    units::place(c, l, t, w, h);
-    return c;
-}
+using controls::make;
+using controls::solidFrame;
 
-QFrame* makeFrame(QWidget* parent, const char* name, int l, int t, int w, int h,
-                  const QColor& fill) {
-    auto* f = makeControl<QFrame>(parent, name, l, t, w, h);
-    f->setFrameShape(QFrame::NoFrame);
-    swatch::setColor(f, fill);
-    return f;
-}
-
-PictureButton* makeTool(QWidget* parent, const char* name, const char* picture, int l, int t,
-                        const QString& tip, int size = kToolSizeTw) {
-    auto* b = new PictureButton(QString::fromLatin1(name), parent);
-    units::place(b, l, t, size, size);
-    b->setPixmap(pictures::button(QString::fromLatin1(picture), units::px(size)));
-    b->setToolTip(tip);
-    return b;
+PictureButton* tool(QWidget* parent, const char* name, const char* picture, int l, int t,
+                    const QString& tip, int size = kToolSizeTw) {
+    return controls::pictureButton(parent, name, picture, l, t, size, tip);
 }
 
 QLabel* makeHiddenImage(QWidget* parent, const char* name) {
-    auto* image = new QLabel(parent);
+    auto* image = new QLabel(parent);  // owned by its parent
     image->setObjectName(QString::fromLatin1(name));
     image->hide();
     return image;
@@ -75,7 +64,12 @@ LC_Form3_pic::LC_Form3_pic() : LcForm("LC_Form3_pic") {
     buildHolders();
     buildControls();
     wireControls();
-    installDrawSaveAndCopy(this);
+    textTool_ = new TextTool(this);          // owned by the editor
+    stickerPanel_ = new StickerPanel(this);  // owned by the editor
+    drawTool_ = new DrawTool(this);          // owned by the editor
+    wireColourSwatches(this);
+    wireSaveAndCopy(this);
+    installEditorShortcuts(this);
 }
 
 LC_Form3_pic::~LC_Form3_pic() = default;
@@ -100,12 +94,12 @@ void LC_Form3_pic::buildHolders() {
 
 void LC_Form3_pic::buildControls() {
     const QColor white(Qt::white);
-    fraMain = makeFrame(this, "fraMain", 1440, 0, 5530, 3735, white);
+    fraMain = solidFrame(this, "fraMain", 1440, 0, 5530, 3735, white);
     fraMain->setMouseTracking(true);
 
     // Back to front inside fraMain: the viewport, the toolbar, the text frame, the stickers.
     PicOuter =
-        makeFrame(fraMain, "PicOuter", 120, 290, 4935, 2580, palette().color(QPalette::Base));
+        solidFrame(fraMain, "PicOuter", 120, 290, 4935, 2580, palette().color(QPalette::Base));
     PicOuter->setMouseTracking(true);
     PicDrawBox = new Canvas(PicOuter);
     QImage blank(Canvas::innerPixels(5295), Canvas::innerPixels(2535), QImage::Format_RGB32);
@@ -128,34 +122,34 @@ void LC_Form3_pic::buildControls() {
 }
 
 void LC_Form3_pic::buildToolbar() {
-    fraPicture = makeFrame(fraMain, "fraPicture", 0, 0, 2880, 270, Qt::white);
+    fraPicture = solidFrame(fraMain, "fraPicture", 0, 0, 2880, 270, Qt::white);
     fraPicture->setMouseTracking(true);
     QWidget* f = fraPicture;
 
     // Created back to front.
-    Shape1 = makeControl<QFrame>(f, "Shape1", 0, 0, 2615, 230);
+    Shape1 = make<QFrame>(f, "Shape1", 0, 0, 2615, 230);
     Shape1->setFrameShape(QFrame::NoFrame);
     swatch::setColor(Shape1, Qt::white);
-    shpCor = makeFrame(f, "shpCor", 590, 0, 220, 220, kShapeGrey);
-    lblCorFG = makeTool(f, "lblCorFG", "", 600, 15, QStringLiteral(" Selecionar cor do traço "));
+    shpCor = solidFrame(f, "shpCor", 590, 0, 220, 220, kShapeGrey);
+    lblCorFG = tool(f, "lblCorFG", "", 600, 15, QStringLiteral(" Selecionar cor do traço "));
     units::place(lblCorFG, 600, 15, 180, 90);
     swatch::setColor(lblCorFG, Qt::black);
-    btnText = makeTool(f, "btnText", "text", 45, 0, QStringLiteral(" Escrever texto "));
-    btnDraw = makeTool(f, "btnDraw", "pen", 300, 0, QStringLiteral(" Pintar o fundo "));
-    btnUpMais = makeTool(f, "btnUpMais", "growup", 1235, 0, QStringLiteral(" Aumentar para cima "));
+    btnText = tool(f, "btnText", "text", 45, 0, QStringLiteral(" Escrever texto "));
+    btnDraw = tool(f, "btnDraw", "pen", 300, 0, QStringLiteral(" Pintar o fundo "));
+    btnUpMais = tool(f, "btnUpMais", "growup", 1235, 0, QStringLiteral(" Aumentar para cima "));
     btnDownMais =
-        makeTool(f, "btnDownMais", "growdown", 1805, 0, QStringLiteral(" Aumentar para baixo "));
-    btnClipboard = makeTool(f, "btnClipboard", "clipboard", 2165, 0,
-                            QStringLiteral(" Copiar para o clipboard "));
-    btnReset = makeTool(f, "btnReset", "reset", 2640, 0, QStringLiteral(" Resetar "));
-    btnSave = makeTool(f, "btnSave", "save", 2400, 0, QStringLiteral(" Salvar "));
-    Shape3 = makeFrame(f, "Shape3", 1475, 0, 310, 225, kShapeGrey);
-    lblCorBG = makeTool(f, "lblCorBG", "", 600, 100, QStringLiteral(" Selecionar cor do fundo "));
+        tool(f, "btnDownMais", "growdown", 1805, 0, QStringLiteral(" Aumentar para baixo "));
+    btnClipboard =
+        tool(f, "btnClipboard", "clipboard", 2165, 0, QStringLiteral(" Copiar para o clipboard "));
+    btnReset = tool(f, "btnReset", "reset", 2640, 0, QStringLiteral(" Resetar "));
+    btnSave = tool(f, "btnSave", "save", 2400, 0, QStringLiteral(" Salvar "));
+    Shape3 = solidFrame(f, "Shape3", 1475, 0, 310, 225, kShapeGrey);
+    lblCorBG = tool(f, "lblCorBG", "", 600, 100, QStringLiteral(" Selecionar cor do fundo "));
     units::place(lblCorBG, 600, 100, 180, 90);
     swatch::setColor(lblCorBG, Qt::white);
-    btnIcons = makeTool(f, "btnIcons", "stickers", 855, 0, QStringLiteral(" Figurinhas "));
+    btnIcons = tool(f, "btnIcons", "stickers", 855, 0, QStringLiteral(" Figurinhas "));
 
-    txtNumHeight = makeControl<QLineEdit>(f, "txtNumHeight", 1475, 0, 300, 195);
+    txtNumHeight = make<QLineEdit>(f, "txtNumHeight", 1475, 0, 300, 195);
     txtNumHeight->setText(QStringLiteral("20"));
     txtNumHeight->setToolTip(QStringLiteral(" Digitar a nova altura "));
     txtNumHeight->setFrame(false);
@@ -172,8 +166,8 @@ void LC_Form3_pic::buildToolbar() {
 }
 
 void LC_Form3_pic::buildTextFrame() {
-    fraText = makeFrame(fraMain, "fraText", 3240, 0, 2605, 260, palette().color(QPalette::Window));
-    TextPic = makeControl<QLineEdit>(fraText, "TextPic", 30, 0, 2605, 240);
+    fraText = solidFrame(fraMain, "fraText", 3240, 0, 2605, 260, palette().color(QPalette::Window));
+    TextPic = make<QLineEdit>(fraText, "TextPic", 30, 0, 2605, 240);
     TextPic->setText(QStringLiteral("Escreva um texto aqui"));
     TextPic->setToolTip(QStringLiteral(" Arraste-me e solte na imagem "));
     QFont arial(QStringLiteral("Arial"));
@@ -183,14 +177,14 @@ void LC_Form3_pic::buildTextFrame() {
 }
 
 void LC_Form3_pic::buildStickerPanel() {
-    fraIcons = makeFrame(fraMain, "fraIcons", 0, 0, 2880, 270, Qt::white);
+    fraIcons = solidFrame(fraMain, "fraIcons", 0, 0, 2880, 270, Qt::white);
     fraIcons->setMouseTracking(true);
-    btnClose = makeTool(fraIcons, "btnClose", "close", 60, 40, QStringLiteral(" Fechar "), 180);
+    btnClose = tool(fraIcons, "btnClose", "close", 60, 40, QStringLiteral(" Fechar "), 180);
     static constexpr int kLeft[9] = {600, 860, 1115, 1360, 1615, 1870, 2130, 2380, 2640};
     static constexpr int kBackLeft[9] = {580, 840, 1100, 1350, 1600, 1860, 2120, 2370, 2630};
     for (int i = 0; i < 9; ++i) {
         const QByteArray name = "lblImgFim" + QByteArray::number(i + 1);
-        lblImgFim[i] = makeControl<QLabel>(fraIcons, name.constData(), kBackLeft[i], 15, 240, 240);
+        lblImgFim[i] = make<QLabel>(fraIcons, name.constData(), kBackLeft[i], 15, 240, 240);
         swatch::setColor(lblImgFim[i], palette().color(QPalette::Base));
     }
     for (int i = 0; i < 9; ++i) {
@@ -198,7 +192,7 @@ void LC_Form3_pic::buildStickerPanel() {
         ImgFim[i] = new StickerImage(QString::fromLatin1(name), fraIcons);
         units::place(ImgFim[i], kLeft[i], 30, kToolSizeTw, kToolSizeTw);
     }
-    btnRotate = makeTool(fraIcons, "btnRotate", "rotate", 315, 15, QStringLiteral(" Rotacionar "));
+    btnRotate = tool(fraIcons, "btnRotate", "rotate", 315, 15, QStringLiteral(" Rotacionar "));
     fraIcons->hide();
 }
 
@@ -213,9 +207,6 @@ void LC_Form3_pic::wireControls() {
     connect(btnReset, &PictureButton::clicked, this, &LC_Form3_pic::btnReset_Click);
     connect(HBar, &QScrollBar::valueChanged, this, [this] { scrollTo(HBar, true); });
     connect(VBar, &QScrollBar::valueChanged, this, [this] { scrollTo(VBar, false); });
-    connect(PicDrawBox, &Canvas::keyPressed, this, &LC_Form3_pic::onCanvasKey);
-    wireTextTool();
-    wireStickers();
     for (QWidget* w : {static_cast<QWidget*>(fraMain), static_cast<QWidget*>(fraPicture),
                        static_cast<QWidget*>(PicOuter), static_cast<QWidget*>(fraIcons),
                        static_cast<QWidget*>(fraText)}) {
@@ -225,14 +216,15 @@ void LC_Form3_pic::wireControls() {
 
 void LC_Form3_pic::wirePressEffect(QWidget* control) {
     auto* b = static_cast<PictureButton*>(control);
+    // The main window keeps the resting place: its slot serves these buttons too.
     connect(b, &PictureButton::pressed, this, [b] {
-        if (auto* main = Forms::instance().ifLoaded<LC_Form1_Ini>()) {
-            main->desceBotao(b);
+        if (MainFace* face = Forms::instance().mainFace()) {
+            face->desceBotao(b);
         }
     });
     connect(b, &PictureButton::released, this, [b] {
-        if (auto* main = Forms::instance().ifLoaded<LC_Form1_Ini>()) {
-            main->sobeBotao(b);
+        if (MainFace* face = Forms::instance().mainFace()) {
+            face->sobeBotao(b);
         }
     });
 }

@@ -2,14 +2,15 @@
 
 #include <QImage>
 
-#include "app/lc_form.h"
 #include "editor/editor_labels.h"
 #include "editor/editor_placement.h"
-#include "editor/history_target.h"
-#include "editor/undo_history.h"
+#include "editor/history/history_target.h"
+#include "editor/history/undo_history.h"
+#include "ui/lc_form.h"
 
 class Canvas;
-class LC_Form1_Ini;
+class DrawTool;
+class MainFace;
 class PictureButton;
 class PictureHolder;
 class QFrame;
@@ -17,10 +18,13 @@ class QLabel;
 class QLineEdit;
 class QScrollBar;
 class StickerImage;
+class StickerPanel;
+class TextTool;
 class WindowDrag;
 
 // The editor: the canvas PicDrawBox in the viewport PicOuter with its scroll bars, the toolbar
-// row, the grow and reset buttons and the undo history. A capture puts its picture in with
+// row, the grow and reset buttons and the undo history. The tools (pen and fill, text,
+// stickers) are objects of their own that the editor owns. A capture puts its picture in with
 // putCapture and sizes the window with placeEditor before showing it.
 class LC_Form3_pic : public LcForm, private HistoryTarget {
     Q_OBJECT
@@ -50,41 +54,29 @@ public:
     void btnDownMais_Click();
     void btnReset_Click();
 
-    // The undo history. Callers clear history().historyLocked before recording, except a fill.
+    // The undo history. An edit records its step with recordStep (one call: it also clears
+    // historyLocked); SaveUndoStep records without touching the lock (the fill, and the text,
+    // whose dragging cleared it already).
+    void recordStep();
     void SaveUndoStep();
     void SaveRedoTip();
     void UndoStep();
     void RedoStep();
+    // The undo and redo keys: nothing while historyLocked.
+    void undoKey();
+    void redoKey();
     UndoHistory& history() { return history_; }
 
     // Minimises the main window to the taskbar.
     void MinimizeToTaskbar();
 
-    // Text tool: btnText shows or hides the text frame, arms the box (Shift) or picks the font
-    // (Ctrl); an armed box dragged and released is printed into the canvas.
-    void btnText_Click();
-    bool textArmed = false;
+    // The tools.
+    DrawTool& drawTool() { return *drawTool_; }
+    TextTool& textTool() { return *textTool_; }
+    StickerPanel& stickerPanel() { return *stickerPanel_; }
+
     double grabX = 0;  // twips; the text box and the sticker drag share them
     double grabY = 0;
-    double homeLeft = 0;  // twips; where the text frame goes back to
-
-    // Stickers.
-    void LoadIconPicture(const QString& fileName, const QString& controlName);
-    void DragButton(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y,
-                    const QString& name);
-    // A sticker released over the canvas at (x, y), canvas twips.
-    void PicDrawBox_DragDrop(StickerImage* source, double x, double y);
-    void btnRotate_Click();
-    void RotatePicture(PictureHolder* box, StickerImage* sticker);
-    // The sticker of that name (names compare without regard to case), or null.
-    StickerImage* stickerNamed(const QString& name) const;
-    QString selName;
-    StickerImage* selImage = nullptr;
-
-    // The stroke in progress (freehand drawing).
-    bool penDown = false;
-    double lastX = 0;
-    int lastY = 0;
 
     // Controls, by their names.
     QFrame* fraMain = nullptr;
@@ -127,7 +119,7 @@ public:
     QLabel* imgLapis = nullptr;
 
 Q_SIGNALS:
-    // Ctrl+C on the canvas.
+    // Ctrl+C in the editor.
     void copyRequested();
 
 protected:
@@ -144,15 +136,6 @@ private:
     void buildHolders();
     void wireControls();
     void wirePressEffect(QWidget* control);
-    void wireTextTool();
-    void wireStickers();
-    void loadStickers();
-    bool onTextPicMouse(QMouseEvent* event);
-    void printTextBox();
-    void stickerPressed(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
-                        QPoint pos);
-    void stickerDropped(StickerImage* source, QPoint globalPos);
-    void shrinkSelectedSticker();
 
     // Grow: n twips of new space above (up) or below the picture.
     void grow(bool up);
@@ -160,8 +143,7 @@ private:
     void setWindowHeightTw(int height);
     void afterCanvasResize();
     void scrollTo(QScrollBar* bar, bool horizontal);
-    void restoreFace(LC_Form1_Ini& main);
-    void onCanvasKey(int key, Qt::KeyboardModifiers modifiers);
+    void restoreFace(MainFace& face);
 
     // HistoryTarget
     const QImage& canvasPicture() const override;
@@ -174,4 +156,7 @@ private:
     EditorLabels labels_;
     UndoHistory history_;
     WindowDrag* drag_ = nullptr;
+    DrawTool* drawTool_ = nullptr;
+    TextTool* textTool_ = nullptr;
+    StickerPanel* stickerPanel_ = nullptr;
 };

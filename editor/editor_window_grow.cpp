@@ -2,14 +2,14 @@
 #include <QLineEdit>
 #include <QPainter>
 
-#include "app/picture_button.h"
-#include "app/units.h"
-#include "app/window_metrics.h"
 #include "editor/canvas.h"
 #include "editor/editor_window.h"
 #include "editor/picture_holder.h"
 #include "editor/swatch.h"
 #include "platform/services.h"
+#include "ui/picture_button.h"
+#include "ui/units.h"
+#include "ui/window_metrics.h"
 
 namespace {
 
@@ -51,8 +51,7 @@ void LC_Form3_pic::grow(bool up) {
     }
 
     labels_.lblAddHeight = QString::number(labels_.lblAddHeight.toInt() + n);
-    history_.historyLocked = false;
-    SaveUndoStep();  // the step holds the picture before the growth
+    recordStep();  // the step holds the picture before the growth
     labels_.lblMeHeight = QString::number(h + 1030 + n);
     fraMain->resize(fraMain->width(), units::px(h + 1030));
 

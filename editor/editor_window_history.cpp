@@ -1,12 +1,15 @@
 // The editor's side of the undo history: what it records and how a state is shown again.
 #include <QPainter>
 
-#include "app/units.h"
-#include "app/window_metrics.h"
 #include "editor/canvas.h"
 #include "editor/editor_window.h"
 #include "platform/services.h"
+#include "ui/units.h"
+#include "ui/window_metrics.h"
 
+void LC_Form3_pic::recordStep() {
+    history_.recordStep(*this);
+}
 void LC_Form3_pic::SaveUndoStep() {
     history_.SaveUndoStep(*this);
 }
@@ -20,10 +23,11 @@ void LC_Form3_pic::RedoStep() {
     history_.RedoStep(*this);
 }
 
-void LC_Form3_pic::onCanvasKey(int key, Qt::KeyboardModifiers modifiers) {
-    if (history_.pressKey(key, modifiers, *this) == CanvasKey::Copy) {
-        Q_EMIT copyRequested();
-    }
+void LC_Form3_pic::undoKey() {
+    history_.pressKey(Qt::Key_Z, Qt::ControlModifier, *this);
+}
+void LC_Form3_pic::redoKey() {
+    history_.pressKey(Qt::Key_Y, Qt::ControlModifier, *this);
 }
 
 const QImage& LC_Form3_pic::canvasPicture() const {

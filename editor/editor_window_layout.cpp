@@ -3,15 +3,17 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "app/forms.h"
-#include "app/main_window.h"
-#include "app/units.h"
-#include "app/window_metrics.h"
 #include "editor/canvas.h"
 #include "editor/canvas_layout.h"
+#include "editor/draw_tool.h"
 #include "editor/editor_resize.h"
 #include "editor/editor_window.h"
 #include "editor/picture_holder.h"
+#include "editor/sticker_panel.h"
+#include "ui/forms.h"
+#include "ui/main_face.h"
+#include "ui/units.h"
+#include "ui/window_metrics.h"
 
 namespace {
 
@@ -38,21 +40,21 @@ void applyBar(QScrollBar* bar, const BarLayout& b) {
 }  // namespace
 
 void LC_Form3_pic::Form_Load() {
-    penDown = false;
+    drawTool_->penDown = false;
     history_.erase();
     history_.historyLocked = false;
     fraText->hide();
     labels_.lblDraw = QStringLiteral("1");
     PicDrawBox->setLineWidth(1);
-    if (auto* main = Forms::instance().ifLoaded<LC_Form1_Ini>()) {
-        setWindowIcon(main->windowIcon());
+    if (MainFace* face = Forms::instance().mainFace()) {
+        setWindowIcon(face->mainWindow()->windowIcon());
     }
     const double left = (window_metrics::widthTw(this) - twOf(fraMain->width())) / 2.0 - 120;
     fraMain->move(units::px(left), fraMain->y());
     if (window_metrics::heightTw(this) > 1350) {
         LayoutCanvas();
     }
-    loadStickers();
+    stickerPanel_->loadStickers();
 }
 
 void LC_Form3_pic::resizeEvent(QResizeEvent* event) {

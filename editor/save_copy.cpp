@@ -1,13 +1,13 @@
 #include "editor/save_copy.h"
 
-#include "app/notice.h"
-#include "app/picture_button.h"
-#include "app/window_metrics.h"
 #include "editor/bmp_file.h"
 #include "editor/canvas.h"
 #include "editor/editor_window.h"
 #include "editor/save_name.h"
 #include "platform/services.h"
+#include "ui/notice.h"
+#include "ui/picture_button.h"
+#include "ui/window_metrics.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ void SaveImage(LC_Form3_pic* editor) {
     noticeOverEditor(editor, QStringLiteral("Imagem salva!"));
 }
 
-void copyCanvas(LC_Form3_pic* editor) {
+void copyToClipboard(LC_Form3_pic* editor) {
     QString reason;
     if (!platform::services().putImageOnClipboard(editor->canvasImage(), &reason)) {
         platform::services().message(
@@ -59,7 +59,7 @@ void wireSaveAndCopy(LC_Form3_pic* editor) {
     QObject::connect(editor->btnSave, &PictureButton::clicked, editor,
                      [editor] { SaveImage(editor); });
     QObject::connect(editor->btnClipboard, &PictureButton::clicked, editor,
-                     [editor] { copyCanvas(editor); });
+                     [editor] { copyToClipboard(editor); });
     QObject::connect(editor, &LC_Form3_pic::copyRequested, editor,
-                     [editor] { copyCanvas(editor); });
+                     [editor] { copyToClipboard(editor); });
 }

@@ -10,7 +10,7 @@ class LC_Form3_pic;
 // was. A cancelled dialog ends quietly.
 void SaveImage(LC_Form3_pic* editor);
 // Puts the canvas on the clipboard; a failure is told in a message box.
-void copyCanvas(LC_Form3_pic* editor);
+void copyToClipboard(LC_Form3_pic* editor);
 
 // btnSave, btnClipboard and Ctrl+C on the canvas.
 void wireSaveAndCopy(LC_Form3_pic* editor);

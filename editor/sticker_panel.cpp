@@ -1,11 +1,10 @@
 // The sticker panel fraIcons: nine stickers loaded from IMG/, picked, enlarged and dragged onto
 // the canvas, where they are painted at the size they have while dragged.
+#include "editor/sticker_panel.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "app/picture_button.h"
-#include "app/program.h"
-#include "app/units.h"
 #include "editor/canvas.h"
 #include "editor/canvas_stamp.h"
 #include "editor/editor_window.h"
@@ -13,7 +12,11 @@
 #include "editor/picture_holder.h"
 #include "editor/sticker_image.h"
 #include "editor/sticker_pictures.h"
+#include "editor/sticker_rotation.h"
 #include "editor/swatch.h"
+#include "platform/program_dir.h"
+#include "ui/picture_button.h"
+#include "ui/units.h"
 
 namespace {
 
@@ -27,67 +30,68 @@ void setSizeTw(QWidget* w, int size) {
 
 }  // namespace
 
-void LC_Form3_pic::wireStickers() {
-    iconDefault->setPixmap(QPixmap::fromImage(sticker_pictures::iconDefault()));
-    connect(btnIcons, &PictureButton::clicked, this, [this] {
-        fraIcons->show();
-        fraIcons->raise();
+StickerPanel::StickerPanel(LC_Form3_pic* editor) : QObject(editor), editor_(editor) {
+    setObjectName(QStringLiteral("StickerPanel"));
+    editor_->iconDefault->setPixmap(QPixmap::fromImage(sticker_pictures::iconDefault()));
+    connect(editor_->btnIcons, &PictureButton::clicked, this, [this] {
+        editor_->fraIcons->show();
+        editor_->fraIcons->raise();
     });
-    connect(btnClose, &PictureButton::clicked, fraIcons, &QWidget::hide);
-    connect(btnRotate, &PictureButton::clicked, this, &LC_Form3_pic::btnRotate_Click);
+    connect(editor_->btnClose, &PictureButton::clicked, editor_->fraIcons, &QWidget::hide);
+    connect(editor_->btnRotate, &PictureButton::clicked, this, &StickerPanel::btnRotate_Click);
     for (int i = 0; i < sticker_pictures::kStickerCount; ++i) {
-        StickerImage* s = ImgFim[i];
+        StickerImage* s = editor_->ImgFim[i];
         connect(s, &StickerImage::pressed, this,
                 [this, i](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos) {
                     stickerPressed(i, button, modifiers, pos);
                 });
         connect(s, &StickerImage::moved, this, [this] {
-            if (labels_.lblCheckImg.toInt() == 1 && selImage) {
+            if (editor_->labels().lblCheckImg.toInt() == 1 && selImage) {
                 setSizeTw(selImage, kRestTw);
             }
         });
         connect(s, &StickerImage::dropped, this,
                 [this, s](QPoint globalPos) { stickerDropped(s, globalPos); });
     }
-    MouseHook::install(fraIcons, [this](QMouseEvent* e) {
+    MouseHook::install(editor_->fraIcons, [this](QMouseEvent* e) {
         if (e->type() == QEvent::MouseMove) {
             shrinkSelectedSticker();
         }
         return false;
     });
-    connect(PicDrawBox, &Canvas::mouseMoved, this, &LC_Form3_pic::shrinkSelectedSticker);
+    connect(editor_->PicDrawBox, &Canvas::mouseMoved, this, &StickerPanel::shrinkSelectedSticker);
 }
 
-void LC_Form3_pic::shrinkSelectedSticker() {
-    if (labels_.lblCheckImg.toInt() != 1) {
+void StickerPanel::shrinkSelectedSticker() {
+    if (editor_->labels().lblCheckImg.toInt() != 1) {
         return;
     }
-    if (StickerImage* s = stickerNamed(labels_.lblImg)) {
+    if (StickerImage* s = stickerNamed(editor_->labels().lblImg)) {
         setSizeTw(s, kRestTw);
     }
-    labels_.lblCheckImg = QStringLiteral("0");
+    editor_->labels().lblCheckImg = QStringLiteral("0");
 }
 
-void LC_Form3_pic::loadStickers() {
+void StickerPanel::loadStickers() {
     LoadIconPicture(sticker_pictures::fileName(1), QStringLiteral("PicIni"));
     for (int i = 0; i < sticker_pictures::kStickerCount; ++i) {
-        LoadIconPicture(sticker_pictures::fileName(i + 1), ImgFim[i]->objectName());
+        LoadIconPicture(sticker_pictures::fileName(i + 1), editor_->ImgFim[i]->objectName());
     }
-    selName = labels_.lblImg;
+    selName = editor_->labels().lblImg;
     selImage = stickerNamed(selName);
 }
 
-void LC_Form3_pic::LoadIconPicture(const QString& fileName, const QString& controlName) {
-    const QImage picture = sticker_pictures::load(programDir(), fileName);
-    if (controlName.compare(PicIni->objectName(), Qt::CaseInsensitive) == 0) {
-        PicIni->setPicture(picture);
+void StickerPanel::LoadIconPicture(const QString& fileName, const QString& controlName) {
+    const QImage picture = sticker_pictures::load(platform::programDir(), fileName);
+    if (controlName.compare(editor_->PicIni->objectName(), Qt::CaseInsensitive) == 0) {
+        editor_->PicIni->setPicture(picture);
     } else if (StickerImage* s = stickerNamed(controlName)) {
         s->setPicture(picture);
     }
 }
 
-StickerImage* LC_Form3_pic::stickerNamed(const QString& name) const {
-    for (StickerImage* s : ImgFim) {
+StickerImage* StickerPanel::stickerNamed(const QString& name) const {
+    for (StickerImage* s : editor_->ImgFim) {
         if (s->objectName().compare(name, Qt::CaseInsensitive) == 0) {
             return s;
         }
@@ -95,69 +99,84 @@ StickerImage* LC_Form3_pic::stickerNamed(const QString& name) const {
     return nullptr;
 }
 
-void LC_Form3_pic::stickerPressed(int index, Qt::MouseButton button,
+void StickerPanel::stickerPressed(int index, Qt::MouseButton button,
                                   Qt::KeyboardModifiers modifiers, QPoint pos) {
-    const QString name = ImgFim[index]->objectName();
-    labels_.lblImg = name;
+    const QString name = editor_->ImgFim[index]->objectName();
+    editor_->labels().lblImg = name;
     selName = name;
-    selImage = ImgFim[index];
+    selImage = editor_->ImgFim[index];
     DragButton(button, modifiers, units::tw(pos.x()), units::tw(pos.y()), name);
 }
 
-void LC_Form3_pic::DragButton(Qt::MouseButton button, Qt::KeyboardModifiers, double x, double y,
+void StickerPanel::DragButton(Qt::MouseButton button, Qt::KeyboardModifiers, double x, double y,
                               const QString& name) {
     const QString labelName = QStringLiteral("lbl") + name;
-    for (QLabel* l : lblImgFim) {
-        if (l->objectName().compare(labels_.lblBackColor, Qt::CaseInsensitive) == 0) {
-            swatch::setColor(l, palette().color(QPalette::Base));
+    for (QLabel* l : editor_->lblImgFim) {
+        if (l->objectName().compare(editor_->labels().lblBackColor, Qt::CaseInsensitive) == 0) {
+            swatch::setColor(l, editor_->palette().color(QPalette::Base));
         }
     }
-    for (QLabel* l : lblImgFim) {
+    for (QLabel* l : editor_->lblImgFim) {
         if (l->objectName().compare(labelName, Qt::CaseInsensitive) == 0) {
             swatch::setColor(l, kHighlight);
         }
     }
-    labels_.lblImg = name;
-    labels_.lblBackColor = labelName;
-    StickerImage* sticker = stickerNamed(labels_.lblImg);
+    editor_->labels().lblImg = name;
+    editor_->labels().lblBackColor = labelName;
+    StickerImage* sticker = stickerNamed(editor_->labels().lblImg);
     if (!sticker) {
         return;
     }
-    PicIni->setPicture(sticker->picture());
+    editor_->PicIni->setPicture(sticker->picture());
     setSizeTw(sticker, kHeldTw);
     sticker->raise();  // it grows over its neighbours
-    labels_.lblCheckImg = QStringLiteral("1");
+    editor_->labels().lblCheckImg = QStringLiteral("1");
     if (button == Qt::LeftButton) {
-        grabX = x;
-        grabY = y;
+        editor_->grabX = x;
+        editor_->grabY = y;
         sticker->beginDrag(QPoint(units::px(x), units::px(y)));
     }
 }
 
-void LC_Form3_pic::stickerDropped(StickerImage* source, QPoint globalPos) {
+void StickerPanel::stickerDropped(StickerImage* source, QPoint globalPos) {
     // The drop goes to whatever lies under the pointer; only the canvas takes it, and only
     // where the viewport shows it.
-    const QWidget* target = childAt(mapFromGlobal(globalPos));
-    if (target != PicDrawBox) {
+    const QWidget* target = editor_->childAt(editor_->mapFromGlobal(globalPos));
+    if (target != editor_->PicDrawBox) {
         return;
     }
-    const QPoint p = PicDrawBox->toImage(PicDrawBox->mapFromGlobal(globalPos));
+    const QPoint p = editor_->PicDrawBox->toImage(editor_->PicDrawBox->mapFromGlobal(globalPos));
     PicDrawBox_DragDrop(source, units::tw(p.x()), units::tw(p.y()));
 }
 
-void LC_Form3_pic::PicDrawBox_DragDrop(StickerImage* source, double x, double y) {
+void StickerPanel::PicDrawBox_DragDrop(StickerImage* source, double x, double y) {
     if (source) {
-        picTemp->setPicture(source->picture());
-        history_.historyLocked = false;
-        SaveUndoStep();
-        const QRect target(units::px(x - grabX), units::px(y - grabY),
+        editor_->picTemp->setPicture(source->picture());
+        editor_->recordStep();
+        const QRect target(units::px(x - editor_->grabX), units::px(y - editor_->grabY),
                            units::px(units::tw(source->width())),
                            units::px(units::tw(source->height())));
-        canvas_stamp::paintPicture(PicDrawBox->image(), picTemp->picture(), target);
-        PicDrawBox->update();
+        canvas_stamp::paintPicture(editor_->PicDrawBox->image(), editor_->picTemp->picture(),
+                                   target);
+        editor_->PicDrawBox->update();
     }
     if (selImage) {
         setSizeTw(selImage, kRestTw);
     }
-    PicDrawBox->setFocus(Qt::OtherFocusReason);
+    editor_->PicDrawBox->setFocus(Qt::OtherFocusReason);
+}
+
+void StickerPanel::btnRotate_Click() {
+    selName = editor_->labels().lblImg;
+    selImage = stickerNamed(selName);
+    if (selImage) {
+        RotatePicture(editor_->PicIni, selImage);
+    }
+}
+
+void StickerPanel::RotatePicture(PictureHolder* box, StickerImage* sticker) {
+    QImage picture = box->picture();
+    sticker_rotation::turnClockwiseInPlace(picture);
+    box->setPicture(picture);
+    sticker->setPicture(picture);
 }

@@ -1,64 +1,68 @@
 // The text tool: the text frame fraText with its box TextPic, dragged onto the canvas and
 // printed there in the stroke colour.
+#include "editor/text_tool.h"
+
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "app/picture_button.h"
-#include "app/units.h"
 #include "editor/canvas.h"
 #include "editor/canvas_stamp.h"
 #include "editor/editor_window.h"
 #include "editor/mouse_hook.h"
 #include "editor/swatch.h"
 #include "platform/services.h"
+#include "ui/picture_button.h"
+#include "ui/units.h"
 
-void LC_Form3_pic::wireTextTool() {
+TextTool::TextTool(LC_Form3_pic* editor) : QObject(editor), editor_(editor) {
+    setObjectName(QStringLiteral("TextTool"));
     // The canvas prints in its own font: Arial 10 until the font dialog gives another.
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSize(10);
-    PicDrawBox->setFont(arial);
-    connect(btnText, &PictureButton::clicked, this, &LC_Form3_pic::btnText_Click);
-    MouseHook::install(TextPic, [this](QMouseEvent* e) { return onTextPicMouse(e); });
+    editor->PicDrawBox->setFont(arial);
+    connect(editor->btnText, &PictureButton::clicked, this, &TextTool::btnText_Click);
+    MouseHook::install(editor->TextPic, [this](QMouseEvent* e) { return onTextPicMouse(e); });
 }
 
-void LC_Form3_pic::btnText_Click() {
+void TextTool::btnText_Click() {
     // The keys held at the click decide; Shift before Ctrl.
     const Qt::KeyboardModifiers keys = platform::services().keyboardModifiers();
     if (keys & Qt::ShiftModifier) {
-        if (TextPic->isHidden()) {
+        if (editor_->TextPic->isHidden()) {
             return;
         }
-        TextPic->setFocus(Qt::OtherFocusReason);
-        TextPic->selectAll();
+        editor_->TextPic->setFocus(Qt::OtherFocusReason);
+        editor_->TextPic->selectAll();
         textArmed = true;
-        swatch::setColor(fraText, Qt::white);
+        swatch::setColor(editor_->fraText, Qt::white);
     } else if (keys & Qt::ControlModifier) {
         const platform::FontChoice choice =
-            platform::services().chooseFont(this, PicDrawBox->font());
+            platform::services().chooseFont(editor_, editor_->PicDrawBox->font());
         if (choice.accepted) {
-            PicDrawBox->setFont(choice.font);
-            TextPic->setFont(choice.font);
+            editor_->PicDrawBox->setFont(choice.font);
+            editor_->TextPic->setFont(choice.font);
         }
-    } else if (labels_.lblText.toInt() == 0) {
-        TextPic->setGeometry(TextPic->x(), 0, TextPic->width(), units::px(200));
-        fraText->move(fraPicture->x() + units::px(280), fraText->y());
-        fraText->show();
-        fraText->raise();
-        labels_.lblText = QStringLiteral("1");
+    } else if (editor_->labels().lblText.toInt() == 0) {
+        editor_->TextPic->setGeometry(editor_->TextPic->x(), 0, editor_->TextPic->width(),
+                                      units::px(200));
+        editor_->fraText->move(editor_->fraPicture->x() + units::px(280), editor_->fraText->y());
+        editor_->fraText->show();
+        editor_->fraText->raise();
+        editor_->labels().lblText = QStringLiteral("1");
     } else {
-        fraText->hide();
-        labels_.lblText = QStringLiteral("0");
+        editor_->fraText->hide();
+        editor_->labels().lblText = QStringLiteral("0");
     }
 }
 
-bool LC_Form3_pic::onTextPicMouse(QMouseEvent* event) {
+bool TextTool::onTextPicMouse(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     switch (event->type()) {
         case QEvent::MouseButtonPress:
-            homeLeft = units::tw(fraText->x());
+            homeLeft = units::tw(editor_->fraText->x());
             if (event->button() == Qt::LeftButton) {
-                grabX = units::tw(pos.x());
-                grabY = units::tw(pos.y());
+                editor_->grabX = units::tw(pos.x());
+                editor_->grabY = units::tw(pos.y());
             }
             return false;
         case QEvent::MouseMove:
@@ -66,9 +70,9 @@ bool LC_Form3_pic::onTextPicMouse(QMouseEvent* event) {
                 return false;
             }
             // The frame follows the pointer, keeping the grab point under it.
-            fraText->move(fraText->x() + pos.x() - units::px(grabX),
-                          fraText->y() + pos.y() - units::px(grabY));
-            history_.historyLocked = false;
+            editor_->fraText->move(editor_->fraText->x() + pos.x() - units::px(editor_->grabX),
+                                   editor_->fraText->y() + pos.y() - units::px(editor_->grabY));
+            editor_->history().historyLocked = false;
             return true;  // no text selection while the box is carried
         case QEvent::MouseButtonRelease:
             if (textArmed) {
@@ -81,17 +85,20 @@ bool LC_Form3_pic::onTextPicMouse(QMouseEvent* event) {
     }
 }
 
-void LC_Form3_pic::printTextBox() {
+void TextTool::printTextBox() {
     // The canvas point under the frame: the canvas's offsets in the viewport take scrolling into
     // account, and the viewport lies 270 twips below the top of the main frame.
-    const int x = units::tw(fraText->x()) - units::tw(PicDrawBox->x());
-    const int y = units::tw(fraText->y()) - units::tw(PicDrawBox->y()) - 300;
-    SaveUndoStep();
-    canvas_stamp::printText(PicDrawBox->image(), QPoint(units::px(x), units::px(y)),
-                            TextPic->text(), PicDrawBox->font(), PicDrawBox->foreColor());
-    PicDrawBox->update();
-    PicDrawBox->setFocus(Qt::OtherFocusReason);
-    fraText->setGeometry(units::px(homeLeft), units::px(-30), fraText->width(), units::px(260));
-    TextPic->move(units::px(30), 0);
-    TextPic->show();
+    const int x = units::tw(editor_->fraText->x()) - units::tw(editor_->PicDrawBox->x());
+    const int y = units::tw(editor_->fraText->y()) - units::tw(editor_->PicDrawBox->y()) - 300;
+    // Dragging the box cleared historyLocked already: the step is recorded as it stands.
+    editor_->SaveUndoStep();
+    canvas_stamp::printText(editor_->PicDrawBox->image(), QPoint(units::px(x), units::px(y)),
+                            editor_->TextPic->text(), editor_->PicDrawBox->font(),
+                            editor_->PicDrawBox->foreColor());
+    editor_->PicDrawBox->update();
+    editor_->PicDrawBox->setFocus(Qt::OtherFocusReason);
+    editor_->fraText->setGeometry(units::px(homeLeft), units::px(-30), editor_->fraText->width(),
+                                  units::px(260));
+    editor_->TextPic->move(units::px(30), 0);
+    editor_->TextPic->show();
 }

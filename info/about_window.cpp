@@ -4,29 +4,19 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "app/picture_button.h"
-#include "app/press_effect.h"
-#include "app/units.h"
 #include "info/info_pictures.h"
 #include "info/maker_info.h"
 #include "info/open_target.h"
+#include "ui/controls.h"
+#include "ui/picture_button.h"
+#include "ui/press_effect.h"
+#include "ui/units.h"
 
 namespace {
 
-template <class W>
-W* makeControl(QWidget* parent, const char* name, int l, int t, int w, int h) {
-    auto* c = new W(parent);
-    c->setObjectName(QString::fromLatin1(name));
-    units::place(c, l, t, w, h);
-    return c;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int l, int t, int w,
-                  int h) {
-    auto* label = makeControl<QLabel>(parent, name, l, t, w, h);
-    label->setText(text);
-    return label;
-}
+using controls::label;
+using controls::make;
+using controls::setTextColour;
 
 QFont font(const QStringList& families, qreal points, bool bold) {
     QFont f;
@@ -44,12 +34,6 @@ QFont arial(qreal points) {
 QFont arialNarrow(qreal points) {
     return font({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")}, points,
                 true);
-}
-
-void setTextColour(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
 }
 
 // Widens a one-line label whose text does not fit (fonts differ between desktops), keeping
@@ -85,40 +69,36 @@ LC_Form6_about::LC_Form6_about() : InfoWindow("LC_Form6_about") {
 }
 
 void LC_Form6_about::buildHeading() {
-    Shape1 = makeControl<QFrame>(this, "Shape1", 150, 135, 3400, 1020);
+    Shape1 = make<QFrame>(this, "Shape1", 150, 135, 3400, 1020);
     Shape1->setStyleSheet(QStringLiteral(
         "QFrame#Shape1 { background: #f3f6fb; border: 1px solid #d5dce8; border-radius: 6px; }"));
 
-    Image1 = makeControl<QLabel>(this, "Image1", 460, 240, 840, 840);
+    Image1 = make<QLabel>(this, "Image1", 460, 240, 840, 840);
     Image1->setScaledContents(true);
     Image1->setPixmap(info_pictures::logo());
 
-    Label1 = makeLabel(this, "Label1", QString::fromUtf8(maker_info::kMaker), 1740, 320, 1815, 195);
+    Label1 = label(this, "Label1", QString::fromUtf8(maker_info::kMaker), 1740, 320, 1815, 195);
     Label1->adjustSize();
 
-    Image2 = makeControl<QLabel>(this, "Image2", 2345, 460, 315, 315);
+    Image2 = make<QLabel>(this, "Image2", 2345, 460, 315, 315);
     Image2->setPixmap(info_pictures::nameMark());
-    Label4 = makeControl<QLabel>(this, "Label4", 1740, 490, 1815, 255);
+    Label4 = make<QLabel>(this, "Label4", 1740, 490, 1815, 255);
     Label4->setFont(arial(9.75));
     setTextColour(Label4, QColor(192, 0, 0));
     Label4->setText(nameAroundMark(Label4->font(), units::px(2345 + 315 - 1740)));
     Image2->raise();
 
-    lblVersao = makeLabel(this, "lblVersao", QString::fromUtf8(maker_info::kVersionLine), 35, 1200,
-                          3630, 255);
+    lblVersao =
+        label(this, "lblVersao", QString::fromUtf8(maker_info::kVersionLine), 35, 1200, 3630, 255);
     lblVersao->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(lblVersao, QColor(64, 64, 64));
 
-    Label7 = makeLabel(this, "Label7", QStringLiteral("Autor: "), 1120, 1430, 495, 255);
+    Label7 = label(this, "Label7", QStringLiteral("Autor: "), 1120, 1430, 495, 255);
     setTextColour(Label7, QColor(64, 64, 64));
-    Label8 =
-        makeLabel(this, "Label8", QString::fromUtf8(maker_info::kAuthor), 1590, 1425, 1305, 270);
+    Label8 = label(this, "Label8", QString::fromUtf8(maker_info::kAuthor), 1590, 1425, 1305, 270);
 
-    Label2 = makeControl<QFrame>(this, "Label2", 150, 1800, 3400, 15);
-    Label2->setAutoFillBackground(true);
-    QPalette line = Label2->palette();
-    line.setColor(QPalette::Window, palette().color(QPalette::Mid));
-    Label2->setPalette(line);
+    Label2 = make<QFrame>(this, "Label2", 150, 1800, 3400, 15);
+    controls::setBackground(Label2, palette().color(QPalette::Mid));
 }
 
 void LC_Form6_about::buildLink() {
@@ -131,8 +111,8 @@ void LC_Form6_about::buildLink() {
 
     // The address reads as one line: its first part ends where the middle starts and the last
     // part starts where the middle ends.
-    Label5 = makeLabel(this, "Label5", QString::fromUtf8(maker_info::kSiteShownStart), 750, 2235,
-                       495, 255);
+    Label5 =
+        label(this, "Label5", QString::fromUtf8(maker_info::kSiteShownStart), 750, 2235, 495, 255);
     Label5->setFont(arialNarrow(9));
     Label5->setAlignment(Qt::AlignRight | Qt::AlignTop);
     setTextColour(Label5, QColor(128, 128, 128));
@@ -145,17 +125,17 @@ void LC_Form6_about::buildLink() {
     lblAuthor->setToolTip(tip);
     setTextColour(lblAuthor, QColor(107, 107, 107));
 
-    Label16 = makeLabel(this, "Label16", QString::fromUtf8(maker_info::kSiteShownEnd), 2650, 2235,
-                        495, 255);
+    Label16 =
+        label(this, "Label16", QString::fromUtf8(maker_info::kSiteShownEnd), 2650, 2235, 495, 255);
     Label16->setFont(arialNarrow(9));
     setTextColour(Label16, QColor(107, 107, 107));
     for (QLabel* part : {Label5, static_cast<QLabel*>(lblAuthor), Label16}) {
         fitText(part);
     }
 
-    Label15 = makeLabel(this, "Label15",
-                        QStringLiteral("Clique no link acima e conheça mais sobre meu trabalho. "),
-                        420, 2505, 2895, 375);
+    Label15 = label(this, "Label15",
+                    QStringLiteral("Clique no link acima e conheça mais sobre meu trabalho. "), 420,
+                    2505, 2895, 375);
     Label15->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label15->setWordWrap(true);
     setTextColour(Label15, QColor(109, 109, 109));  // the desktop's grey text
@@ -173,31 +153,15 @@ void LC_Form6_about::buildLink() {
 }
 
 void LC_Form6_about::pressLink() {
-    desceBotao(btnSite);
-    desceBotao2(lblAuthor);
+    press_effect::press(btnSite, {labels_.lblPosLeft, labels_.lblPosTop});
+    press_effect::press(lblAuthor, {labels_.lblPosLeft2, labels_.lblPosTop2});
 }
 
 void LC_Form6_about::releaseLink() {
-    sobeBotao(btnSite);
-    sobeBotao2(lblAuthor);
+    press_effect::release(btnSite, {labels_.lblPosLeft, labels_.lblPosTop});
+    press_effect::release(lblAuthor, {labels_.lblPosLeft2, labels_.lblPosTop2});
 }
 
 void LC_Form6_about::OpenLink(const QString& address) {
     open_target::openAddress(address, this);
-}
-
-void LC_Form6_about::desceBotao(QWidget* botao) {
-    press_effect::press(botao, {labels_.lblPosLeft, labels_.lblPosTop});
-}
-
-void LC_Form6_about::sobeBotao(QWidget* botao) {
-    press_effect::release(botao, {labels_.lblPosLeft, labels_.lblPosTop});
-}
-
-void LC_Form6_about::desceBotao2(QWidget* botao) {
-    press_effect::press(botao, {labels_.lblPosLeft2, labels_.lblPosTop2});
-}
-
-void LC_Form6_about::sobeBotao2(QWidget* botao) {
-    press_effect::release(botao, {labels_.lblPosLeft2, labels_.lblPosTop2});
 }

@@ -28,11 +28,6 @@ public:
     // Opens a web address with the desktop's browser; a failure is told to the user.
     void OpenLink(const QString& address);
 
-    void desceBotao(QWidget* botao);
-    void sobeBotao(QWidget* botao);
-    void desceBotao2(QWidget* botao);
-    void sobeBotao2(QWidget* botao);
-
     QFrame* Shape1 = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;

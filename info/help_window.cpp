@@ -3,12 +3,12 @@
 #include <QDir>
 #include <QLabel>
 
-#include "app/picture_button.h"
-#include "app/press_effect.h"
-#include "app/program.h"
-#include "app/units.h"
 #include "info/info_pictures.h"
 #include "info/open_target.h"
+#include "platform/program_dir.h"
+#include "ui/picture_button.h"
+#include "ui/press_effect.h"
+#include "ui/units.h"
 
 namespace {
 
@@ -55,22 +55,13 @@ PictureButton* LC_Form5_help::makeDocumentButton(const char* name, int which, in
     button->setPixmap(info_pictures::document(which));
     button->setToolTip(QStringLiteral(" Clique para abrir "));
     const QString path = documents().at(which - 1);
-    connect(button, &PictureButton::pressed, this, [this, button] { desceBotao(button); });
-    connect(button, &PictureButton::released, this, [this, button] { sobeBotao(button); });
+    press_effect::sinkWhilePressed(button, {labels_.lblPosLeft, labels_.lblPosTop});
     connect(button, &PictureButton::clicked, this,
-            [this, path] { OpenFile(QDir(programDir()).filePath(path)); });
+            [this, path] { OpenFile(QDir(platform::programDir()).filePath(path)); });
     usePointerOf(button);
     return button;
 }
 
 void LC_Form5_help::OpenFile(const QString& path) {
     open_target::openDocument(path, this);
-}
-
-void LC_Form5_help::desceBotao(QWidget* botao) {
-    press_effect::press(botao, {labels_.lblPosLeft, labels_.lblPosTop});
-}
-
-void LC_Form5_help::sobeBotao(QWidget* botao) {
-    press_effect::release(botao, {labels_.lblPosLeft, labels_.lblPosTop});
 }

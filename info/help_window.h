@@ -28,9 +28,6 @@ public:
     // Opens a document with the desktop's default viewer; a failure is told to the user.
     void OpenFile(const QString& path);
 
-    void desceBotao(QWidget* botao);
-    void sobeBotao(QWidget* botao);
-
     PictureButton* btn1 = nullptr;
     QLabel* Label2 = nullptr;
     PictureButton* btn2 = nullptr;

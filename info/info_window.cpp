@@ -3,13 +3,13 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "app/forms.h"
-#include "app/main_window.h"
-#include "app/picture_button.h"
-#include "app/units.h"
-#include "app/window_drag.h"
-#include "app/window_metrics.h"
 #include "info/info_pictures.h"
+#include "ui/forms.h"
+#include "ui/main_face.h"
+#include "ui/picture_button.h"
+#include "ui/units.h"
+#include "ui/window_drag.h"
+#include "ui/window_metrics.h"
 
 InfoWindow::InfoWindow(const char* name) : LcForm(name) {
     setWindowTitle(QStringLiteral("Lumacap"));
@@ -26,29 +26,27 @@ InfoWindow::InfoWindow(const char* name) : LcForm(name) {
 }
 
 void InfoWindow::Form_Load() {
-    if (auto* main = Forms::instance().ifLoaded<LC_Form1_Ini>()) {
-        setWindowIcon(main->windowIcon());
-        main->TimerHideForm->setInterval(250);
-        main->TimerHideForm->start();
+    if (MainFace* face = Forms::instance().mainFace()) {
+        setWindowIcon(face->mainWindow()->windowIcon());
+        face->hideSoon();
     }
 }
 
 void InfoWindow::Form_Unload() {
     // Nothing to hand back while the whole program is closing.
-    auto* main = Forms::instance().ifLoaded<LC_Form1_Ini>();
-    if (!main) {
+    MainFace* face = Forms::instance().mainFace();
+    if (!face) {
         return;
     }
+    QWidget* main = face->mainWindow();
     // Closed before the main window's hiding came due: that hiding must not follow the return.
-    main->TimerHideForm->stop();
+    face->cancelHideSoon();
     using namespace window_metrics;
     setLeftTw(main, leftTw(this));
     setTopTw(main, topTw(this) -
                        static_cast<int>(units::roundEven((heightTw(main) - heightTw(this)) / 2.0)));
     main->show();
-    main->labels().lblFormNothing = objectName();
-    main->TimerFormNothing->setInterval(250);
-    main->TimerFormNothing->start();
+    face->unloadSoon(objectName());
 }
 
 void InfoWindow::usePointerOf(PictureButton* control) {

@@ -1,8 +1,8 @@
 #include "options/options_apply.h"
 
-#include "app/startup_values.h"
-#include "options/shortcuts.h"
+#include "platform/shortcut_files.h"
 #include "settings/settings_error.h"
+#include "settings/startup_values.h"
 #include "settings/statements.h"
 
 namespace {

@@ -8,16 +8,17 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "app/forms.h"
-#include "app/main_window.h"
-#include "app/notice.h"
-#include "app/program.h"
-#include "app/units.h"
-#include "app/window_drag.h"
-#include "app/window_metrics.h"
 #include "options/options_apply.h"
+#include "platform/program_dir.h"
 #include "platform/services.h"
 #include "settings/lc_mod1_bd.h"
+#include "ui/controls.h"
+#include "ui/forms.h"
+#include "ui/main_face.h"
+#include "ui/notice.h"
+#include "ui/units.h"
+#include "ui/window_drag.h"
+#include "ui/window_metrics.h"
 
 namespace {
 
@@ -35,10 +36,7 @@ QGroupBox* group(QWidget* parent, const char* name, const QString& title, QRect 
     auto* g = new QGroupBox(title, parent);
     g->setObjectName(QString::fromLatin1(name));
     g->setGeometry(px);
-    g->setAutoFillBackground(true);
-    QPalette p = g->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    g->setPalette(p);
+    controls::setBackground(g, Qt::white);
     return g;
 }
 
@@ -54,10 +52,7 @@ LC_Form4_config::LC_Form4_config() : LcForm("LC_Form4_config") {
                    Qt::WindowCloseButtonHint);
     window_metrics::setBorder(this, window_metrics::Border::Fixed);
     setFixedSize(units::px(kClientWidthTw), units::px(kClientHeightTw));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, p.color(QPalette::Base));
-    setPalette(p);
+    controls::setBackground(this, palette().color(QPalette::Base));
     drag_ = new WindowDrag(this);
     buildControls();
 }
@@ -115,18 +110,19 @@ void LC_Form4_config::buildControls() {
     TimerMensagem->setInterval(100);
     connect(TimerMensagem, &QTimer::timeout, this, [] {
         // Ends any notice of the main window; this window's own timer keeps running.
-        auto* main = Forms::instance().get<LC_Form1_Ini>();
-        main->lblMensagem->clear();
-        main->chkHide->setVisible(true);
-        main->TimerMensagem->stop();
+        if (MainFace* face = Forms::instance().mainFace()) {
+            face->endMessage();
+        }
     });
 }
 
 void LC_Form4_config::Form_Load() {
-    auto* main = Forms::instance().get<LC_Form1_Ini>();
-    const MainLabels& m = main->labels();
-    main->TimerHideForm->setInterval(250);
-    main->TimerHideForm->start();
+    MainFace* face = Forms::instance().mainFace();
+    if (!face) {
+        return;
+    }
+    const MainLabels& m = face->labels();
+    face->hideSoon();
     chkDesktop->setChecked(m.lblDesktop.toInt() == 1);
     chkMenu->setChecked(m.lblMenu.toInt() == 1);
     chkWindows->setChecked(m.lblWindows.toInt() == 1);
@@ -137,8 +133,12 @@ void LC_Form4_config::Form_Load() {
 }
 
 void LC_Form4_config::btnUpdate_Click() {
-    auto* main = Forms::instance().get<LC_Form1_Ini>();
-    MainLabels& m = main->labels();
+    MainFace* face = Forms::instance().mainFace();
+    if (!face) {
+        return;
+    }
+    QWidget* main = face->mainWindow();
+    MainLabels& m = face->labels();
 
     OptionsChoice choice;
     choice.remakeShortcuts = chkRemake->isChecked();
@@ -147,8 +147,8 @@ void LC_Form4_config::btnUpdate_Click() {
     choice.startInTray = optMinimized1->isChecked();
     choice.hideToTaskbar = optTaskbar->isChecked();
     choice.startWithMainWindow = optMax->isChecked();
-    choice.program = programDir() + QStringLiteral("/Lumacap");
-    choice.icon = programDir() + QStringLiteral("/img/shortcut-icon.ico");
+    choice.program = platform::programDir() + QStringLiteral("/Lumacap");
+    choice.icon = platform::programDir() + QStringLiteral("/img/shortcut-icon.ico");
     const OptionsResult r = applyOptions(choice, &LC_Mod1_BD::execute);
 
     m.lblDesktop = labels_.lblDesktop;
@@ -177,13 +177,15 @@ void LC_Form4_config::Form_Unload() {
 }
 
 void LC_Form4_config::handBack() {
-    auto* main = Forms::instance().get<LC_Form1_Ini>();
+    MainFace* face = Forms::instance().mainFace();
+    if (!face) {
+        return;  // the program is ending: nothing to hand back to
+    }
+    QWidget* main = face->mainWindow();
     using namespace window_metrics;
     moveTw(main, leftTw(this), topTw(this) - (heightTw(main) - heightTw(this)) / 2);
     main->show();
-    main->labels().lblFormNothing = QStringLiteral("LC_Form4_config");
-    main->TimerFormNothing->setInterval(250);
-    main->TimerFormNothing->start();
+    face->unloadSoon(QStringLiteral("LC_Form4_config"));
 }
 
 void LC_Form4_config::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/lc_form.h"
+#include "ui/lc_form.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/look.h"
+#include "ui/look.h"
 
 int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);

@@ -7,45 +7,32 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/forms.h"
-#include "app/main_window.h"
-#include "app/notice.h"
-#include "app/picture_button.h"
-#include "app/pictures.h"
-#include "app/store_setting.h"
-#include "app/units.h"
-#include "app/window_drag.h"
-#include "app/window_metrics.h"
 #include "platform/services.h"
 #include "settings/statements.h"
-#include "toolbar/always_on_top.h"
+#include "settings/store_setting.h"
+#include "ui/always_on_top.h"
+#include "ui/controls.h"
+#include "ui/forms.h"
+#include "ui/main_face.h"
+#include "ui/notice.h"
+#include "ui/picture_button.h"
+#include "ui/pictures.h"
+#include "ui/units.h"
+#include "ui/window_drag.h"
+#include "ui/window_metrics.h"
 
 namespace {
 
+using controls::outline;
+
 PictureButton* button(QWidget* parent, const char* name, const char* picture, int l, int t,
                       int size, const QString& tip) {
-    auto* b = new PictureButton(QString::fromLatin1(name), parent);
-    units::place(b, l, t, size, size);
-    b->setPixmap(pictures::button(QString::fromLatin1(picture), units::px(size)));
-    b->setToolTip(tip);
-    return b;
+    return controls::pictureButton(parent, name, picture, l, t, size, tip);
 }
 
-QFrame* outline(QWidget* parent, const char* name, int l, int t, int w, int h, QColor colour) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(QString::fromLatin1(name));
-    units::place(f, l, t, w, h);
-    f->setFrameShape(QFrame::Box);
-    f->setLineWidth(1);
-    QPalette p = f->palette();
-    p.setColor(QPalette::WindowText, colour);
-    f->setPalette(p);
-    f->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return f;
-}
-
-LC_Form1_Ini* mainWindow() {
-    return Forms::instance().get<LC_Form1_Ini>();
+// The main face; null only while the program is ending, when the toolbar does nothing.
+MainFace* mainFace() {
+    return Forms::instance().mainFace();
 }
 
 }  // namespace
@@ -55,10 +42,7 @@ LC_Form7_mini::LC_Form7_mini() : LcForm("LC_Form7_mini") {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     window_metrics::setBorder(this, window_metrics::Border::None);
     setFixedSize(units::px(kClientWidthTw), units::px(kClientHeightTw));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
+    controls::setBackground(this, Qt::white);
     drag_ = new WindowDrag(this);
 
     shpForm1 = outline(this, "shpForm1", 0, 0, 910, 480, QColor(0x70, 0x70, 0x70));
@@ -93,14 +77,16 @@ LC_Form7_mini::LC_Form7_mini() : LcForm("LC_Form7_mini") {
 }
 
 void LC_Form7_mini::Form_Load() {
-    LC_Form1_Ini* main = mainWindow();
-    MainLabels& m = main->labels();
+    MainFace* face = mainFace();
+    if (!face) {
+        return;
+    }
+    const MainLabels& m = face->labels();
     if (m.lblMax == QLatin1String("0") && m.lblMinimized == QLatin1String("1")) {
         hide();
-        main->minimize_to_tray();
+        face->minimize_to_tray();
     }
-    main->TimerHideForm->setInterval(250);
-    main->TimerHideForm->start();
+    face->hideSoon();
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const int left = m.lblMiniLeft == QLatin1String("0")
@@ -123,14 +109,18 @@ void LC_Form7_mini::setOnTop(bool onTop) {
     }
     const QString state = QString::fromLatin1(onTop ? "1" : "0");
     lblCheckTop->setText(state);
-    mainWindow()->labels().lblCheckTop = state;
+    if (MainFace* face = mainFace()) {
+        face->labels().lblCheckTop = state;
+    }
     btnTop->setPixmap(onTop ? imgTopSim->pixmap() : imgTopNao->pixmap());
     btnTop->setToolTip(onTop ? QStringLiteral(" Desfazer manter na frente ")
                              : QStringLiteral(" Manter na frente "));
 }
 
 void LC_Form7_mini::btnCap_Click() {
-    mainWindow()->FunctionCapture();
+    if (MainFace* face = mainFace()) {
+        face->FunctionCapture();
+    }
     hide();
 }
 
@@ -146,22 +136,26 @@ void LC_Form7_mini::btnPosition_Click() {
     }
     platform::services().beep();
     showNotice(QStringLiteral("Posição gravada!"), left - 450, top, true);
-    MainLabels& m = mainWindow()->labels();
-    m.lblMiniLeft = QString::number(left);
-    m.lblMiniTop = QString::number(top);
+    if (MainFace* face = mainFace()) {
+        face->labels().lblMiniLeft = QString::number(left);
+        face->labels().lblMiniTop = QString::number(top);
+    }
 }
 
 void LC_Form7_mini::btnCloseMini_Click() {
-    LC_Form1_Ini* main = mainWindow();
-    main->show();
-    main->labels().lblToggleMax = QStringLiteral("1");
-    main->labels().lblFormNothing = QStringLiteral("LC_Form7_mini");
-    main->TimerFormNothing->setInterval(250);
-    main->TimerFormNothing->start();
+    MainFace* face = mainFace();
+    if (!face) {
+        return;
+    }
+    face->mainWindow()->show();
+    face->labels().lblToggleMax = QStringLiteral("1");
+    face->unloadSoon(QStringLiteral("LC_Form7_mini"));
 }
 
 void LC_Form7_mini::btnTray_Click() {
-    mainWindow()->minimize_to_tray();
+    if (MainFace* face = mainFace()) {
+        face->minimize_to_tray();
+    }
 }
 
 void LC_Form7_mini::mousePressEvent(QMouseEvent* event) {

@@ -9,10 +9,10 @@
 #include <QImage>
 #include <cstdio>
 
-#include "app/pictures.h"
 #include "icon_file.h"
 #include "info/maker_info.h"
 #include "readme_pdf.h"
+#include "ui/pictures.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <QThread>
 #include <optional>
 
-#include "app/pictures.h"
 #include "desktop/capture_desktop.h"
 #include "support/test_pattern.h"
+#include "ui/pictures.h"
 
 namespace {
 

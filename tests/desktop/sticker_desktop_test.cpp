@@ -6,11 +6,11 @@
 #include <QThread>
 #include <optional>
 
-#include "app/pictures.h"
 #include "desktop/capture_desktop.h"
 #include "editor/canvas_stamp.h"
 #include "editor/sticker_pictures.h"
 #include "support/test_pattern.h"
+#include "ui/pictures.h"
 
 namespace {
 

@@ -12,10 +12,6 @@
 #include <QWindow>
 #include <vector>
 
-#include "app/notice_window.h"
-#include "app/picture_button.h"
-#include "app/units.h"
-#include "app/window_metrics.h"
 #include "capture/lc_form2_cap.h"
 #include "capture/overlay_look.h"
 #include "editor/canvas.h"
@@ -23,6 +19,10 @@
 #include "support/program_fixture.h"
 #include "support/test_pattern.h"
 #include "toolbar/compact_toolbar.h"
+#include "ui/notice_window.h"
+#include "ui/picture_button.h"
+#include "ui/units.h"
+#include "ui/window_metrics.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <QScreen>
 #include <QTest>
 
-#include "app/notice_window.h"
-#include "app/picture_button.h"
-#include "app/units.h"
-#include "app/window_metrics.h"
 #include "support/program_fixture.h"
+#include "ui/notice_window.h"
+#include "ui/picture_button.h"
+#include "ui/units.h"
+#include "ui/window_metrics.h"
 
 namespace {
 

@@ -93,7 +93,7 @@ TEST_F(DrawTool, AClickLeavesADotAndRecordsOneStepHoldingIt) {
     clickDraw(Qt::ShiftModifier);  // width 3
     canvasPress(canvas(), {40, 30});
     canvasRelease(canvas(), {40, 30});
-    EXPECT_FALSE(editor->penDown);
+    EXPECT_FALSE(editor->drawTool().penDown);
     for (QPoint p : {QPoint(39, 29), QPoint(41, 31), QPoint(40, 30)}) {
         EXPECT_EQ(at(p.x(), p.y()), kBlack) << p.x() << "," << p.y();
     }
@@ -115,8 +115,8 @@ TEST_F(DrawTool, ShiftDragDrawsAtTheLastHeightThenFollowsThePointerAgain) {
     EXPECT_EQ(at(60, 40), kBlack);
     EXPECT_EQ(at(60, 75), kBlack);
     EXPECT_EQ(at(70, 75), kWhite);
-    EXPECT_EQ(editor->lastX, 60);
-    EXPECT_EQ(editor->lastY, 80);
+    EXPECT_EQ(editor->drawTool().lastX, 60);
+    EXPECT_EQ(editor->drawTool().lastY, 80);
 
     // Moves without a pressed pen draw nothing.
     const QImage before = canvas()->image();

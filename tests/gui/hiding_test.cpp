@@ -3,9 +3,9 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 
-#include "app/picture_button.h"
 #include "support/program_fixture.h"
 #include "toolbar/compact_toolbar.h"
+#include "ui/picture_button.h"
 
 namespace {
 

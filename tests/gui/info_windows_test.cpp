@@ -7,14 +7,14 @@
 #include <QTest>
 #include <QUrl>
 
-#include "app/picture_button.h"
-#include "app/units.h"
-#include "app/window_metrics.h"
 #include "info/about_window.h"
 #include "info/help_window.h"
 #include "info/info_pictures.h"
 #include "info/maker_info.h"
 #include "support/program_fixture.h"
+#include "ui/picture_button.h"
+#include "ui/units.h"
+#include "ui/window_metrics.h"
 
 namespace {
 

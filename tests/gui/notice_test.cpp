@@ -1,6 +1,6 @@
 // Notices shown by the main window: where they appear, how long they stay, which stay on top,
 // and what a failing store shows instead.
-#include "app/notice.h"
+#include "ui/notice.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -12,10 +12,10 @@
 #include <QTest>
 #include <QWindow>
 
-#include "app/notice_window.h"
-#include "app/picture_button.h"
-#include "app/window_metrics.h"
 #include "support/program_fixture.h"
+#include "ui/notice_window.h"
+#include "ui/picture_button.h"
+#include "ui/window_metrics.h"
 
 namespace {
 

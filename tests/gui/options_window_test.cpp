@@ -6,9 +6,9 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "app/notice_window.h"
-#include "app/window_metrics.h"
 #include "support/program_fixture.h"
+#include "ui/notice_window.h"
+#include "ui/window_metrics.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "app/notice_window.h"
 #include "support/editor_fixture.h"
+#include "ui/notice_window.h"
 
 namespace {
 

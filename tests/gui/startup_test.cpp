@@ -8,9 +8,9 @@
 #include <QTest>
 #include <functional>
 
-#include "app/units.h"
-#include "app/window_metrics.h"
 #include "support/program_fixture.h"
+#include "ui/units.h"
+#include "ui/window_metrics.h"
 
 namespace {
 

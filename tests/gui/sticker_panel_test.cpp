@@ -1,4 +1,6 @@
 // The sticker panel: loading, picking, enlarging, dragging onto the canvas and turning.
+#include "editor/sticker_panel.h"
+
 #include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
@@ -60,8 +62,8 @@ TEST_F(StickerPanel, StickersComeFromTheImgFolderAndFirstOneIsSelected) {
         EXPECT_EQ(sticker(n)->size(), QSize(14, 14));
     }
     EXPECT_EQ(editor->PicIni->picture(), sticker(1)->picture());
-    EXPECT_EQ(editor->selImage, sticker(1));
-    EXPECT_EQ(editor->selName, "ImgFim1");
+    EXPECT_EQ(editor->stickerPanel().selImage, sticker(1));
+    EXPECT_EQ(editor->stickerPanel().selName, "ImgFim1");
     EXPECT_FALSE(editor->fraIcons->isVisibleTo(editor));
     EXPECT_FALSE(editor->iconDefault->pixmap().isNull());
 
@@ -95,7 +97,7 @@ TEST_F(StickerPanel, RightButtonSelectsAndEnlargesWithoutDraggingAndAMoveShrinks
     openPanel();
     QTest::mousePress(sticker(5), Qt::RightButton, {}, QPoint(3, 3));
     EXPECT_EQ(editor->labels().lblImg, "ImgFim5");
-    EXPECT_EQ(editor->selImage, sticker(5));
+    EXPECT_EQ(editor->stickerPanel().selImage, sticker(5));
     EXPECT_EQ(sticker(5)->size(), QSize(22, 22));
     EXPECT_EQ(sticker(5)->pos(), QPoint(units::px(1615), units::px(30))) << "grows right, down";
     EXPECT_EQ(editor->labels().lblCheckImg, "1");
@@ -137,8 +139,8 @@ TEST_F(StickerPanel, PressingAnotherStickerMovesTheHighlight) {
     EXPECT_EQ(editor->labels().lblImg, "imgFim7");
     EXPECT_EQ(swatch::color(backLabel(3)), rest);
     EXPECT_EQ(swatch::color(backLabel(7)), kHighlight);
-    EXPECT_EQ(editor->stickerNamed("IMGFIM7"), sticker(7));
-    EXPECT_EQ(editor->selImage, sticker(7));
+    EXPECT_EQ(editor->stickerPanel().stickerNamed("IMGFIM7"), sticker(7));
+    EXPECT_EQ(editor->stickerPanel().selImage, sticker(7));
 }
 
 TEST_F(StickerPanel, DropPaintsFromThePointMinusTheGrabAtTheHeldSizeAfterOneStep) {

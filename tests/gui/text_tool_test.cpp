@@ -1,4 +1,6 @@
 // The text tool: showing, arming and dragging the text box, and printing it into the canvas.
+#include "editor/text_tool.h"
+
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -25,7 +27,7 @@ protected:
         clickText({});
         ASSERT_TRUE(editor->fraText->isVisible());
         clickText(Qt::ShiftModifier);
-        ASSERT_TRUE(editor->textArmed);
+        ASSERT_TRUE(editor->textTool().textArmed);
     }
 
     QLineEdit* box() { return editor->TextPic; }
@@ -81,7 +83,7 @@ TEST_F(TextTool, PlainClicksShowAndHideTheFrameBesideTheToolbar) {
     EXPECT_EQ(editor->fraText->x(), editor->fraPicture->x() + units::px(280));
     EXPECT_EQ(box()->height(), units::px(200));
     EXPECT_EQ(box()->y(), 0);
-    EXPECT_FALSE(editor->textArmed);
+    EXPECT_FALSE(editor->textTool().textArmed);
     clickText({});
     EXPECT_FALSE(editor->fraText->isVisible());
     EXPECT_EQ(editor->labels().lblText, "0");
@@ -92,7 +94,7 @@ TEST_F(TextTool, ShiftClickWhileTheFrameIsHiddenStillArmsTheBoxAndWhitensTheFram
     openAsCapture(pattern(300, 200));
     ASSERT_FALSE(editor->fraText->isVisible());
     clickText(Qt::ShiftModifier | Qt::ControlModifier);  // Shift wins over Ctrl
-    EXPECT_TRUE(editor->textArmed);
+    EXPECT_TRUE(editor->textTool().textArmed);
     EXPECT_EQ(swatch::color(editor->fraText), QColor(Qt::white));
     EXPECT_EQ(box()->selectedText(), box()->text());
     EXPECT_FALSE(editor->fraText->isVisible()) << "arming does not show the frame";
@@ -105,7 +107,7 @@ TEST_F(TextTool, ShiftClickWhileTheFrameIsHiddenStillArmsTheBoxAndWhitensTheFram
     const QImage expected = expectedStamp(before, arial10());
     QTest::mousePress(box(), Qt::LeftButton, {}, QPoint(10, 5));
     QTest::mouseRelease(box(), Qt::LeftButton, {}, QPoint(10, 5));
-    EXPECT_FALSE(editor->textArmed);
+    EXPECT_FALSE(editor->textTool().textArmed);
     EXPECT_NE(canvas()->image(), before);
     EXPECT_EQ(canvas()->image(), expected);
 }
@@ -128,7 +130,7 @@ TEST_F(TextTool, ArmedPressAndReleasePrintsAfterRecordingAStepAndPutsTheFrameBac
     EXPECT_EQ(canvas()->image(), expected);
     ASSERT_EQ(editor->history().histTop(), 1);
     EXPECT_TRUE(editor->history().record(1).picture.matches(before)) << "step before printing";
-    EXPECT_EQ(editor->homeLeft, homeBefore);
+    EXPECT_EQ(editor->textTool().homeLeft, homeBefore);
     EXPECT_EQ(editor->fraText->x(), units::px(homeBefore));
     EXPECT_EQ(editor->fraText->y(), units::px(-30));
     EXPECT_EQ(editor->fraText->height(), units::px(260));
@@ -156,7 +158,7 @@ TEST_F(TextTool, OnlyALeftButtonDragOfAnArmedBoxMovesTheFrame) {
     EXPECT_EQ(editor->fraText->pos(), home);
     EXPECT_EQ(editor->grabX, units::tw(12));
     EXPECT_EQ(editor->grabY, units::tw(4));
-    EXPECT_EQ(editor->homeLeft, units::tw(home.x()));
+    EXPECT_EQ(editor->textTool().homeLeft, units::tw(home.x()));
 
     // Right button, armed: no grab is taken and the frame stays (its release prints, as any).
     clickText(Qt::ShiftModifier);
@@ -165,7 +167,7 @@ TEST_F(TextTool, OnlyALeftButtonDragOfAnArmedBoxMovesTheFrame) {
     QTest::mouseMove(box(), QPoint(70, 50));
     EXPECT_EQ(editor->fraText->pos(), home);
     QTest::mouseRelease(box(), Qt::RightButton, {}, QPoint(70, 50));
-    EXPECT_FALSE(editor->textArmed);
+    EXPECT_FALSE(editor->textTool().textArmed);
 
     // Left and right together: still no move.
     clickText(Qt::ShiftModifier);
@@ -240,7 +242,7 @@ TEST_F(TextTool, TheStampUsesTheFontChosenInTheDialogAndTheBoxShowsIt) {
     EXPECT_EQ(dialogOpenedWith[0].pointSize(), 10);
     EXPECT_TRUE(sameFont(box()->font(), chosen));
     EXPECT_TRUE(sameFont(canvas()->font(), chosen));
-    EXPECT_FALSE(editor->textArmed);
+    EXPECT_FALSE(editor->textTool().textArmed);
 
     // A plain press and release on the unarmed box keeps the chosen font.
     clickText({});

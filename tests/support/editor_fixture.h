@@ -3,12 +3,12 @@
 #include <QImage>
 #include <QTest>
 
-#include "app/picture_button.h"
-#include "app/units.h"
-#include "app/window_metrics.h"
 #include "editor/canvas.h"
 #include "editor/editor_window.h"
 #include "support/program_fixture.h"
+#include "ui/picture_button.h"
+#include "ui/units.h"
+#include "ui/window_metrics.h"
 
 // The program started, with the editor loaded (hidden) and ways to put a picture in it as a
 // capture does.

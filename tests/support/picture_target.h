@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <optional>
 
-#include "editor/history_target.h"
+#include "editor/history/history_target.h"
 
 // A canvas for the undo history without any window: a picture, a window height and a
 // maximised flag.

@@ -6,11 +6,11 @@
 #include <QStringList>
 #include <memory>
 
-#include "app/forms.h"
 #include "app/main_window.h"
 #include "app/program.h"
 #include "platform/services.h"
 #include "support/temp_program_dir.h"
+#include "ui/forms.h"
 
 // A test of the program's real windows, in this process: a private program folder, a fresh
 // forms registry, the beep and message boxes recorded instead of shown, and the colour and

@@ -1,5 +1,5 @@
 // The border fill against a plain breadth-first reference on many random pictures.
-#include "editor/border_fill.h"
+#include "editor/fill/border_fill.h"
 
 #include <gtest/gtest.h>
 

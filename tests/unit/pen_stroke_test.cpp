@@ -5,7 +5,7 @@
 
 #include <QImage>
 
-#include "editor/border_fill.h"
+#include "editor/fill/border_fill.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/lc_mod3_transparencia.h"
 #include "capture/capture_layout.h"
+#include "ui/lc_mod3_transparencia.h"
 
 namespace {
 

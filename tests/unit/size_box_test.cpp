@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 
 #include "app/size_box_check.h"
-#include "app/typed_key.h"
+#include "ui/typed_key.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Pictures kept as shared tiles: exact copies, shared where unchanged.
-#include "editor/tiled_snapshot.h"
+#include "editor/history/tiled_snapshot.h"
 
 #include <gtest/gtest.h>
 

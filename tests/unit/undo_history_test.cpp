@@ -1,5 +1,5 @@
 // The editor's undo history: positions, which state shows, locking, memory.
-#include "editor/undo_history.h"
+#include "editor/history/undo_history.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,57 @@
+// The main window as the other windows see it (MainFace).
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app/main_window.h"
+#include "toolbar/compact_toolbar.h"
+#include "ui/forms.h"
+
+QWidget* LC_Form1_Ini::faceInUse() {
+    if (labels_.lblToggleMax != QLatin1String("0")) {
+        return this;
+    }
+    return Forms::instance().get<LC_Form7_mini>();
+}
+
+void LC_Form1_Ini::hideSoon() {
+    TimerHideForm->setInterval(250);
+    TimerHideForm->start();
+}
+
+void LC_Form1_Ini::cancelHideSoon() {
+    TimerHideForm->stop();
+}
+
+void LC_Form1_Ini::unloadSoon(const QString& formName) {
+    labels_.lblFormNothing = formName;
+    TimerFormNothing->setInterval(250);
+    TimerFormNothing->start();
+}
+
+void LC_Form1_Ini::endMessage() {
+    TimerMensagem_Timer();
+}
+
+MainFace::CaptureMode LC_Form1_Ini::captureMode() const {
+    if (OptCapture0->isChecked()) {
+        return CaptureMode::Selection;
+    }
+    if (OptCapture1->isChecked()) {
+        return CaptureMode::FixedArea;
+    }
+    return CaptureMode::WholeScreen;
+}
+
+QString LC_Form1_Ini::fixedWidthText() const {
+    return txtWidth->text();
+}
+
+QString LC_Form1_Ini::fixedHeightText() const {
+    return txtHeight->text();
+}
+
+bool LC_Form1_Ini::hideAfterCapture() const {
+    return chkHide->isChecked();
+}
