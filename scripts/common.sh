@@ -18,8 +18,8 @@ install_missing() {
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+    "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=600 "${missing[@]}"
 }
 
 # build DIR [cmake options...]: configure (Release) and build in DIR.
