@@ -170,9 +170,36 @@ void BM_RedoStep(benchmark::State& state) {
         state, [](int) {}, [&](int) { h.RedoStep(c); });
 }
 
+// 100 grow-ups of 20 rows, each recorded before the growth as the editor does. The history
+// should hold about the added bands plus one canvas.
+void BM_GrowUpUndoSteps(benchmark::State& state) {
+    constexpr int kBand = 20;
+    Canvas c;
+    UndoHistory h;
+    const double canvasBytes = c.picture.sizeInBytes();
+    double bandBytes = 0;
+    timeSteps(
+        state, [](int) {},
+        [&](int) {
+            h.SaveUndoStep(c);
+            QImage grown(c.picture.width(), c.picture.height() + kBand, QImage::Format_RGB32);
+            QPainter p(&grown);
+            p.fillRect(QRect(0, 0, grown.width(), kBand), Qt::white);
+            p.drawImage(0, kBand, c.picture);
+            p.end();
+            c.picture = grown;
+            bandBytes += double(kBand) * grown.bytesPerLine();
+        });
+    state.counters["held_MB"] = h.bytesHeld() / 1048576.0;
+    state.counters["bands_MB"] = bandBytes / 1048576.0;
+    state.counters["canvas_MB"] = canvasBytes / 1048576.0;
+    state.counters["x_bands_canvas"] = h.bytesHeld() / (bandBytes + canvasBytes);
+}
+
 }  // namespace
 
 BENCHMARK(BM_MemcpyCanvas)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveUndoStep)->Iterations(kSteps)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoStep)->Iterations(kSteps)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedoStep)->Iterations(kSteps)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GrowUpUndoSteps)->Iterations(kSteps)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -1,5 +1,6 @@
 // Saving the canvas: the name rule, the bitmap written, and what a failed save leaves behind.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,11 +9,13 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <csignal>
 #include <random>
 
 #include "editor/bmp_file.h"
 #include "editor/save_name.h"
 #include "platform/atomic_file.h"
+#include "platform/services.h"
 
 namespace {
 
@@ -27,6 +30,30 @@ TEST(SaveName, BmpInAnyCaseIsKeptEverythingElseGetsTheSuffix) {
     EXPECT_EQ(bmpFileName("bmp"), "bmp.bmp");  // shorter than four characters
     EXPECT_EQ(bmpFileName("a"), "a.bmp");
     EXPECT_EQ(bmpFileName(".bmp"), ".bmp");
+}
+
+TEST(SaveName, TypedNamesAreTakenLiterallyOrRefused) {
+    QString why;
+    // Quotes, a leading "~", spaces and backslashes are part of the name.
+    for (const QString& typed :
+         QStringList{"a\"b\"c", "\"foto\"", "~foto", " foto ", "a\\b", "nota:1"}) {
+        EXPECT_EQ(bmpSaveName(typed, &why), typed + ".bmp") << typed.toStdString();
+    }
+    EXPECT_EQ(bmpSaveName("foto.png", &why), "foto.png.bmp");
+    EXPECT_EQ(bmpSaveName("Foto.BMP", &why), "Foto.BMP");
+    for (const QString& typed :
+         QStringList{"", ".", "..", "pasta/foto", "/tmp/foto", "../foto", QString(300, QChar('x')),
+                     QString("a") + QChar(0) + "b"}) {
+        why.clear();
+        EXPECT_TRUE(bmpSaveName(typed, &why).isEmpty()) << typed.toStdString();
+        EXPECT_FALSE(why.isEmpty()) << typed.toStdString();
+    }
+    EXPECT_TRUE(bmpSaveName("pasta/foto", &why).isEmpty());
+    EXPECT_TRUE(why.contains("\"/\"")) << why.toStdString();
+    // The limit counts the name with its extension, in bytes: 251 letters fit, 252 do not.
+    EXPECT_EQ(bmpSaveName(QString(251, QChar('x')), &why).size(), 255);
+    EXPECT_TRUE(bmpSaveName(QString(252, QChar('x')), &why).isEmpty());
+    EXPECT_TRUE(bmpSaveName(QString(126, QChar(0xe7)), &why).isEmpty());  // 2 bytes each
 }
 
 QImage noisePicture(int w, int h) {
@@ -151,6 +178,7 @@ TEST_F(SaveFile, ReadOnlyFolderGivesTheReasonAndLeavesNothingBehind) {
         ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
         existing.write("the picture saved yesterday");
     }
+    ::chmod(QFile::encodeName(folder + "/foto.bmp").constData(), 0444);
     locked.lock();
     QString reason;
     EXPECT_FALSE(bmp_file::save(noisePicture(8, 8), folder + "/nova.bmp", &reason));
@@ -159,6 +187,92 @@ TEST_F(SaveFile, ReadOnlyFolderGivesTheReasonAndLeavesNothingBehind) {
     EXPECT_FALSE(bmp_file::save(noisePicture(8, 8), folder + "/foto.bmp", &reason));
     EXPECT_EQ(entries(folder), QStringList{"foto.bmp"});
     EXPECT_EQ(read(folder + "/foto.bmp"), "the picture saved yesterday");
+}
+
+// Makes writes past `bytes` fail (EFBIG) while the guard lives, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldSignal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*oldSignal_)(int) = nullptr;
+};
+
+TEST_F(SaveFile, ReadOnlyFolderStillLetsAWritableFileBeOverwrittenWhenThereIsRoom) {
+    const QString folder = path("locked");
+    const QString file = folder + "/foto.bmp";
+    ReadOnlyFolder locked(folder);
+    {
+        QFile existing(file);
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+        existing.write(QByteArray(5000, 'y'));  // longer than the new picture's file
+    }
+    ::chmod(QFile::encodeName(file).constData(), 0666);
+    locked.lock();
+
+    // No room for the whole new file: refused before a byte of the old one changes.
+    const QImage big = noisePicture(40, 40);  // 6454 bytes
+    QString reason;
+    {
+        FileSizeLimit full(6000);
+        EXPECT_FALSE(bmp_file::save(big, file, &reason));
+    }
+    EXPECT_TRUE(reason.contains("foto.bmp")) << reason.toStdString();
+    EXPECT_EQ(read(file), QByteArray(5000, 'y'));
+
+    const QImage canvas = noisePicture(6, 5);
+    ASSERT_TRUE(bmp_file::save(canvas, file, &reason)) << reason.toStdString();
+    EXPECT_EQ(QFileInfo(file).size(), 54 + 6 * 5 * 4);
+    EXPECT_EQ(QImage(file).convertToFormat(QImage::Format_RGB32), canvas);
+    EXPECT_EQ(entries(folder), QStringList{"foto.bmp"});
+}
+
+TEST_F(SaveFile, TheFileIsOnTheDiskBeforeItTakesTheNameAndTheFolderAfter) {
+    const QString file = path("sync.bmp");
+    {
+        QFile old(file);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    // What each sync was about, and what the final name held at that moment.
+    struct Sync {
+        QString what;
+        QByteArray underTheName;
+    };
+    std::vector<Sync> syncs;
+    using SyncFn = decltype(platform::Services::syncToDisk);
+    platform::ScopedService<SyncFn> watch(platform::services().syncToDisk, [&](int fd) {
+        syncs.push_back(
+            {QFileInfo(QString("/proc/self/fd/%1").arg(fd)).symLinkTarget(), read(file).left(2)});
+        return platform::realSyncToDisk(fd);
+    });
+    ASSERT_TRUE(bmp_file::save(noisePicture(3, 3), file, nullptr));
+    ASSERT_EQ(syncs.size(), 2u);
+    EXPECT_TRUE(syncs[0].what.startsWith(path(".sync.bmp."))) << syncs[0].what.toStdString();
+    EXPECT_EQ(syncs[0].underTheName, "ol");
+    EXPECT_EQ(syncs[1].what, QDir(dir.path()).canonicalPath());
+    EXPECT_EQ(syncs[1].underTheName, "BM");
+
+    // A sync that fails is a failed save: the old file stays.
+    platform::ScopedService<SyncFn> failing(platform::services().syncToDisk,
+                                            [](int) { return EIO; });
+    QString reason;
+    EXPECT_FALSE(bmp_file::save(noisePicture(3, 3), path("falha.bmp"), &reason));
+    EXPECT_TRUE(reason.contains("entrada e saída")) << reason.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path("falha.bmp")));
 }
 
 TEST_F(SaveFile, UnfinishedOrFailedWritesNeverTouchTheTarget) {

@@ -37,11 +37,12 @@ TEST(TiledSnapshot, GivesBackExactlyThePictureAtEverySizeAndFormat) {
     }
 }
 
-TEST(TiledSnapshot, FirstCopySharesThePictureYetDrawingOnThePictureLeavesItAlone) {
+TEST(TiledSnapshot, FirstCopyIsACopyAndDrawingOnThePictureLeavesItAlone) {
     QImage img = noise(100, 70, 5);
     const QImage before = img.copy();
     const TiledSnapshot snap = TiledSnapshot::take(img);
-    EXPECT_EQ(snap.tileData(0), static_cast<const void*>(img.constBits()));
+    // The picture keeps its buffer to itself: drawing on it later needs no copy.
+    EXPECT_TRUE(img.isDetached());
     img.fill(Qt::black);
     img.setPixel(99, 69, 0xffffffff);
     EXPECT_EQ(snap.toImage(), before);
@@ -109,10 +110,47 @@ TEST(TiledSnapshot, BaseOfAnotherSizeSharesTheTilesThatStillLineUp) {
     }
     const TiledSnapshot second = TiledSnapshot::take(taller, &first);
     EXPECT_EQ(second.toImage(), taller);
-    // Row 0 of tiles lies the same in both; row 1 was cut at 100 before and is not.
-    EXPECT_EQ(first.tileData(0), second.tileData(0));
-    EXPECT_EQ(first.tileData(1), second.tileData(1));
-    EXPECT_NE(first.tileData(2), second.tileData(2));
+    // Both strips of the shorter picture, the second cut at row 100, are shared; only the new
+    // rows below are copied.
+    for (int i = 0; i < first.tileCount(); ++i) {
+        EXPECT_EQ(first.tileData(i), second.tileData(i)) << i;
+    }
+    EXPECT_EQ(TiledSnapshot::bytesHeld({&first, &second}) - TiledSnapshot::bytesHeld({&first}),
+              40 * 128 * 4 + second.tileCount() * sizeof(QByteArray));
+}
+
+TEST(TiledSnapshot, SpaceAddedOnTopSharesTheOldRowsWhereTheyNowLie) {
+    // Each picture holds the one before it under a band of new rows, as grow-up makes them;
+    // a stroke over the band boundary changes a few tiles of the last one.
+    std::vector<QImage> pictures{noise(200, 150, 9)};
+    std::vector<TiledSnapshot> snaps{TiledSnapshot::take(pictures[0])};
+    for (int band : {20, 7, 64, 100}) {
+        const QImage& older = pictures.back();
+        QImage grown(200, older.height() + band, QImage::Format_RGB32);
+        grown.fill(Qt::green);
+        for (int y = 0; y < older.height(); ++y) {
+            memcpy(grown.scanLine(band + y), older.constScanLine(y), older.bytesPerLine());
+        }
+        pictures.push_back(grown);
+        const std::size_t before = TiledSnapshot::bytesHeld({&snaps.back()});
+        snaps.push_back(TiledSnapshot::take(grown, &snaps.back()));
+        const std::size_t added =
+            TiledSnapshot::bytesHeld({&snaps[snaps.size() - 2], &snaps.back()}) - before;
+        EXPECT_LE(added, band * 200 * 4 + snaps.back().tileCount() * sizeof(QByteArray))
+            << "band " << band;
+    }
+    QImage marked = pictures.back();
+    marked.setPixel(100, 99, 0);
+    marked.setPixel(100, 100, 0);
+    snaps.push_back(TiledSnapshot::take(marked, &snaps.back()));
+    pictures.push_back(marked);
+    for (std::size_t i = 0; i < snaps.size(); ++i) {
+        EXPECT_EQ(snaps[i].toImage(), pictures[i]) << i;
+    }
+    // Shorter again (an undo of a grow): only the overlap is written.
+    QImage shorter(200, 100, QImage::Format_RGB32);
+    ASSERT_TRUE(snaps.back().writeOverlapInto(shorter));
+    EXPECT_EQ(shorter, marked.copy(0, 0, 200, 100));
 }
 
 }  // namespace
