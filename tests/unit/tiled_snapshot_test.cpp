@@ -119,38 +119,4 @@ TEST(TiledSnapshot, BaseOfAnotherSizeSharesTheTilesThatStillLineUp) {
               40 * 128 * 4 + second.tileCount() * sizeof(QByteArray));
 }
 
-TEST(TiledSnapshot, SpaceAddedOnTopSharesTheOldRowsWhereTheyNowLie) {
-    // Each picture holds the one before it under a band of new rows, as grow-up makes them;
-    // a stroke over the band boundary changes a few tiles of the last one.
-    std::vector<QImage> pictures{noise(200, 150, 9)};
-    std::vector<TiledSnapshot> snaps{TiledSnapshot::take(pictures[0])};
-    for (int band : {20, 7, 64, 100}) {
-        const QImage& older = pictures.back();
-        QImage grown(200, older.height() + band, QImage::Format_RGB32);
-        grown.fill(Qt::green);
-        for (int y = 0; y < older.height(); ++y) {
-            memcpy(grown.scanLine(band + y), older.constScanLine(y), older.bytesPerLine());
-        }
-        pictures.push_back(grown);
-        const std::size_t before = TiledSnapshot::bytesHeld({&snaps.back()});
-        snaps.push_back(TiledSnapshot::take(grown, &snaps.back()));
-        const std::size_t added =
-            TiledSnapshot::bytesHeld({&snaps[snaps.size() - 2], &snaps.back()}) - before;
-        EXPECT_LE(added, band * 200 * 4 + snaps.back().tileCount() * sizeof(QByteArray))
-            << "band " << band;
-    }
-    QImage marked = pictures.back();
-    marked.setPixel(100, 99, 0);
-    marked.setPixel(100, 100, 0);
-    snaps.push_back(TiledSnapshot::take(marked, &snaps.back()));
-    pictures.push_back(marked);
-    for (std::size_t i = 0; i < snaps.size(); ++i) {
-        EXPECT_EQ(snaps[i].toImage(), pictures[i]) << i;
-    }
-    // Shorter again (an undo of a grow): only the overlap is written.
-    QImage shorter(200, 100, QImage::Format_RGB32);
-    ASSERT_TRUE(snaps.back().writeOverlapInto(shorter));
-    EXPECT_EQ(shorter, marked.copy(0, 0, 200, 100));
-}
-
 }  // namespace
