@@ -8,33 +8,54 @@
 #include <limits>
 
 // Times `operation` against `floor` (the least the same work can cost), interleaved in every
-// iteration so that both see the same machine. "x_floor" compares the fastest iteration of
-// each, which other programs on a busy machine disturb least; "x_floor_mean" compares the
-// means.
+// iteration so that both see the same machine; `prepare`, when given, runs untimed before each
+// pair. Reported in milliseconds for both: the fastest iteration (best_ms, floor_best_ms), the
+// mean and the slowest; and three ratios: "x_floor" compares the fastest iterations, which other
+// programs on a busy machine disturb least, "x_floor_mean" the means and "x_floor_worst" the
+// slowest iterations.
 inline void timeAgainstFloor(benchmark::State& state, const std::function<void()>& floor,
-                             const std::function<void()>& operation) {
+                             const std::function<void()>& operation,
+                             const std::function<void()>& prepare = {}) {
     auto now = [] {
         timespec t{};
         clock_gettime(CLOCK_MONOTONIC, &t);
         return t.tv_sec + t.tv_nsec * 1e-9;
     };
-    double floorBest = std::numeric_limits<double>::max();
-    double operationBest = std::numeric_limits<double>::max();
-    double floorSum = 0, operationSum = 0;
+    struct Times {
+        double best = std::numeric_limits<double>::max();
+        double worst = 0;
+        double sum = 0;
+        void add(double t) {
+            best = std::min(best, t);
+            worst = std::max(worst, t);
+            sum += t;
+        }
+    } floorTimes, operationTimes;
+    int iterations = 0;
     for (auto _ : state) {
+        if (prepare) {
+            prepare();
+        }
         const double t0 = now();
         floor();
         const double t1 = now();
         operation();
         const double t2 = now();
-        floorBest = std::min(floorBest, t1 - t0);
-        operationBest = std::min(operationBest, t2 - t1);
-        floorSum += t1 - t0;
-        operationSum += t2 - t1;
+        floorTimes.add(t1 - t0);
+        operationTimes.add(t2 - t1);
+        ++iterations;
         state.SetIterationTime(t2 - t1);
     }
-    if (floorSum > 0) {
-        state.counters["x_floor"] = operationBest / floorBest;
-        state.counters["x_floor_mean"] = operationSum / floorSum;
+    if (iterations == 0 || floorTimes.sum <= 0) {
+        return;
     }
+    state.counters["best_ms"] = operationTimes.best * 1e3;
+    state.counters["mean_ms"] = operationTimes.sum / iterations * 1e3;
+    state.counters["worst_ms"] = operationTimes.worst * 1e3;
+    state.counters["floor_best_ms"] = floorTimes.best * 1e3;
+    state.counters["floor_mean_ms"] = floorTimes.sum / iterations * 1e3;
+    state.counters["floor_worst_ms"] = floorTimes.worst * 1e3;
+    state.counters["x_floor"] = operationTimes.best / floorTimes.best;
+    state.counters["x_floor_mean"] = operationTimes.sum / floorTimes.sum;
+    state.counters["x_floor_worst"] = operationTimes.worst / floorTimes.worst;
 }

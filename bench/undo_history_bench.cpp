@@ -1,18 +1,16 @@
 // The undo history on a 3840 x 2160 canvas: 100 short strokes, each recorded as it starts,
-// then 100 undos and 100 redos. Times are per step and set against a memcpy of the canvas
-// measured in the same run; the memory is what the history holds after the 100 steps.
-// The first record shares the canvas's buffer, so the first stroke after it gives the canvas a
-// buffer of its own: that stroke's time is reported too (first_stroke_ms).
-#include <benchmark/benchmark.h>
+// then 100 undos and 100 redos; and 100 grow-ups of 20 rows, each recorded before the growth.
+// Every step is timed against a memcpy of the canvas in the same iteration (bench_floor.h:
+// best, mean and worst of both, and their ratios); the memory is what the history holds.
 #include <malloc.h>
 
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
-#include <chrono>
 #include <cstring>
+#include <functional>
 #include <vector>
 
+#include "bench_floor.h"
 #include "editor/history/undo_history.h"
 
 namespace {
@@ -20,6 +18,7 @@ namespace {
 constexpr int kW = 3840;
 constexpr int kH = 2160;
 constexpr int kSteps = 100;
+constexpr int kBand = 20;
 
 class Canvas : public HistoryTarget {
 public:
@@ -42,111 +41,85 @@ public:
         }
     }
 
-    // A short freehand stroke somewhere on the canvas: its first point, then the rest.
-    QPoint strokeStart(int i) const { return {(i * 733) % (kW - 80), (i * 421) % (kH - 80)}; }
-    void strokeRest(int i) {
+    // A short freehand stroke somewhere on the canvas.
+    void stroke(int i) {
         QPainter p(&picture);
         p.setPen(QPen(QColor::fromHsv((i * 37) % 360, 255, 255), 3));
-        const QPoint a = strokeStart(i);
+        const QPoint a((i * 733) % (kW - 80), (i * 421) % (kH - 80));
         p.drawLine(a, a + QPoint(45, 20));
         p.drawLine(a + QPoint(45, 20), a + QPoint(60, 55));
+    }
+    // A band of the fill colour added on top, as grow-up does.
+    void growUp(int i) {
+        QImage grown(picture.width(), picture.height() + kBand, QImage::Format_RGB32);
+        QPainter p(&grown);
+        p.fillRect(QRect(0, 0, grown.width(), kBand), QColor::fromHsv((i * 11) % 360, 60, 255));
+        p.drawImage(0, kBand, picture);
+        p.end();
+        picture = grown;
     }
 
     QImage picture;
 };
 
-double memcpyMs() {
-    static const double ms = [] {
-        const Canvas c;
-        std::vector<uchar> dest(static_cast<std::size_t>(c.picture.sizeInBytes()));
-        std::vector<double> runs;
-        for (int i = 0; i < 15; ++i) {
-            const auto t0 = std::chrono::steady_clock::now();
-            std::memcpy(dest.data(), c.picture.constBits(), dest.size());
-            benchmark::DoNotOptimize(dest.data());
-            benchmark::ClobberMemory();
-            runs.push_back(
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
-                    .count());
+// The floor: a memcpy of the canvas as it is at that moment.
+class CanvasCopy {
+public:
+    explicit CanvasCopy(const Canvas& c) : canvas_(c) {}
+    void operator()() {
+        const auto bytes = static_cast<std::size_t>(canvas_.picture.sizeInBytes());
+        if (dest_.size() < bytes) {
+            dest_.resize(bytes);
         }
-        std::sort(runs.begin(), runs.end());
-        return runs[runs.size() / 2];
-    }();
-    return ms;
-}
+        std::memcpy(dest_.data(), canvas_.picture.constBits(), bytes);
+        benchmark::DoNotOptimize(dest_.data());
+        benchmark::ClobberMemory();
+    }
+
+private:
+    const Canvas& canvas_;
+    std::vector<uchar> dest_;
+};
 
 std::size_t heapInUse() {
     const struct mallinfo2 m = mallinfo2();
     return m.uordblks + m.hblkhd;
 }
 
-// Times one call of `op` per iteration and reports mean, worst and the memcpy ratio.
-template <class Prepare, class Op>
-void timeSteps(benchmark::State& state, Prepare prepare, Op op) {
-    double total = 0, worst = 0;
-    int i = 0;
-    for (auto _ : state) {
-        prepare(i);
-        const auto t0 = std::chrono::steady_clock::now();
-        op(i);
-        const double s =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        state.SetIterationTime(s);
-        total += s;
-        worst = std::max(worst, s);
-        ++i;
-    }
-    const double meanMs = total * 1000 / i;
-    state.counters["mean_ms"] = meanMs;
-    state.counters["worst_ms"] = worst * 1000;
-    state.counters["x_memcpy"] = meanMs / memcpyMs();
-    state.counters["worst_x_memcpy"] = worst * 1000 / memcpyMs();
+void reportMemory(benchmark::State& state, const UndoHistory& h, const Canvas& c) {
+    state.counters["held_MB"] = h.bytesHeld() / 1048576.0;
+    state.counters["canvas_MB"] = c.picture.sizeInBytes() / 1048576.0;
 }
 
-void BM_MemcpyCanvas(benchmark::State& state) {
-    const Canvas c;
-    std::vector<uchar> dest(static_cast<std::size_t>(c.picture.sizeInBytes()));
-    for (auto _ : state) {
-        std::memcpy(dest.data(), c.picture.constBits(), dest.size());
-        benchmark::DoNotOptimize(dest.data());
-        benchmark::ClobberMemory();
-    }
-    state.counters["MB"] = dest.size() / 1e6;
-    state.counters["median_ms"] = memcpyMs();
+// Times 100 recordings of the canvas; before each but the first, `change` edits it (untimed).
+void timeRecording(benchmark::State& state, Canvas& c, UndoHistory& h,
+                   const std::function<void(int)>& change) {
+    CanvasCopy floor(c);
+    int i = 0;
+    timeAgainstFloor(
+        state, std::ref(floor), [&] { h.SaveUndoStep(c); },
+        [&] {
+            if (i > 0) {
+                change(i);
+            }
+            ++i;
+        });
 }
 
 void BM_SaveUndoStep(benchmark::State& state) {
     Canvas c;
     const std::size_t heapBefore = heapInUse();
     UndoHistory h;
-    double firstStrokeMs = 0;
-    timeSteps(
-        state,
-        [&](int i) {
-            const auto t0 = std::chrono::steady_clock::now();
-            if (i > 0) {
-                c.strokeRest(i - 1);
-            }
-            QPainter(&c.picture).fillRect(QRect(c.strokeStart(i), QSize(3, 3)), Qt::red);
-            if (i == 1) {
-                firstStrokeMs =
-                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
-                        .count();
-            }
-        },
-        [&](int) { h.SaveUndoStep(c); });
-    state.counters["first_stroke_ms"] = firstStrokeMs;
-    state.counters["held_MB"] = h.bytesHeld() / 1048576.0;
+    timeRecording(state, c, h, [&](int i) { c.stroke(i - 1); });
+    reportMemory(state, h, c);
     state.counters["heap_MB"] = (heapInUse() - heapBefore) / 1048576.0;
-    state.counters["canvas_MB"] = c.picture.sizeInBytes() / 1048576.0;
 }
 
 // 100 strokes recorded before the clock starts.
 void record(Canvas& c, UndoHistory& h) {
     for (int i = 0; i < kSteps; ++i) {
-        QPainter(&c.picture).fillRect(QRect(c.strokeStart(i), QSize(3, 3)), Qt::red);
         h.SaveUndoStep(c);
-        c.strokeRest(i);
+        c.stroke(i);
     }
 }
 
@@ -154,9 +127,9 @@ void BM_UndoStep(benchmark::State& state) {
     Canvas c;
     UndoHistory h;
     record(c, h);
-    timeSteps(
-        state, [](int) {}, [&](int) { h.UndoStep(c); });
-    state.counters["held_MB"] = h.bytesHeld() / 1048576.0;
+    CanvasCopy floor(c);
+    timeAgainstFloor(state, std::ref(floor), [&] { h.UndoStep(c); });
+    reportMemory(state, h, c);
 }
 
 void BM_RedoStep(benchmark::State& state) {
@@ -166,13 +139,34 @@ void BM_RedoStep(benchmark::State& state) {
     for (int i = 0; i < kSteps; ++i) {
         h.UndoStep(c);
     }
-    timeSteps(
-        state, [](int) {}, [&](int) { h.RedoStep(c); });
+    CanvasCopy floor(c);
+    timeAgainstFloor(state, std::ref(floor), [&] { h.RedoStep(c); });
+}
+
+// 100 grow-ups, each step holding the picture before the growth. The history should hold about
+// the added bands plus one canvas (x_bands_canvas near 1).
+void BM_GrowUpUndoSteps(benchmark::State& state) {
+    Canvas c;
+    UndoHistory h;
+    const double canvasBytes = c.picture.sizeInBytes();
+    double bandBytes = 0;
+    auto growUp = [&](int i) {
+        c.growUp(i);
+        bandBytes += double(kBand) * c.picture.bytesPerLine();
+    };
+    timeRecording(state, c, h, growUp);
+    // The hundredth growth, then an undo, which keeps the grown canvas as the redo tip.
+    growUp(kSteps);
+    h.UndoStep(c);
+    reportMemory(state, h, c);
+    state.counters["start_canvas_MB"] = canvasBytes / 1048576.0;
+    state.counters["bands_MB"] = bandBytes / 1048576.0;
+    state.counters["x_bands_canvas"] = h.bytesHeld() / (bandBytes + canvasBytes);
 }
 
 }  // namespace
 
-BENCHMARK(BM_MemcpyCanvas)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveUndoStep)->Iterations(kSteps)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoStep)->Iterations(kSteps)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedoStep)->Iterations(kSteps)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GrowUpUndoSteps)->Iterations(kSteps)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -39,6 +39,18 @@ int Canvas::innerPixels(int outerTw) {
     return std::max(0, units::px(outerTw - 2 * kBorderTw));
 }
 
+bool Canvas::ownPixels() {
+    if (image_.isNull() || image_.isDetached()) {
+        return true;
+    }
+    QImage own = image_.copy();
+    if (own.isNull()) {
+        return false;
+    }
+    image_ = std::move(own);
+    return true;
+}
+
 void Canvas::clear() {
     image_.fill(backColor_);
     update();

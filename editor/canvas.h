@@ -34,6 +34,11 @@ public:
     // Picture pixels for an outer size in twips (never below 0).
     static int innerPixels(int outerTw);
 
+    // Gives the picture a buffer of its own when it shares one (with the kept capture, the
+    // clipboard, ...), so that drawing on it needs no copy that could fail half way. False when
+    // memory runs out; the picture stays as it is.
+    bool ownPixels();
+
     // Fills the whole picture with the background colour.
     void clear();
 

@@ -60,23 +60,21 @@ void DrawTool::btnDraw_Click() {
 
 void DrawTool::onPress(QPoint pos, Qt::KeyboardModifiers modifiers) {
     if (drawingMode()) {
-        penDown = true;
         lastX = pos.x();
         lastY = pos.y();
-        DrawStroke(modifiers, pos);  // from the pressed point to itself: a dot
-        // Recorded after the first point, so the step holds it.
-        editor_->recordStep();
+        // The step holds the picture before the first point (a dot from the pressed point to
+        // itself), so an undo takes the whole stroke away.
+        penDown = editor_->edit([&] { DrawStroke(modifiers, pos); });
     } else {
         // The step holds the picture before the fill. A fill does not unlock the keys.
-        editor_->SaveUndoStep();
-        FillArea(pos);
+        editor_->edit([&] { FillArea(pos); }, false);
     }
 }
 
 void DrawTool::onMove(QPoint pos, Qt::KeyboardModifiers modifiers) {
     editor_->PicDrawBox->setCursor(drawingMode() ? penCursor_ : bucketCursor_);
     if (drawingMode() && penDown) {
-        DrawStroke(modifiers, pos);
+        penDown = editor_->continueEdit([&] { DrawStroke(modifiers, pos); });
     }
 }
 

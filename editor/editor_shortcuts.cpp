@@ -10,20 +10,33 @@
 
 namespace {
 
-// A line edit keeps Ctrl+C for its own copy; in the editor's boxes it copies the canvas.
+// Ctrl+C in the editor's boxes: with text selected in the box it copies that text, otherwise
+// the canvas (a line edit would keep the key for its own copy even with nothing selected).
 class CanvasCopyInBox : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_C && (key->modifiers() & Qt::ControlModifier)) {
-                return true;  // not taken by the box: the window's copy runs
-            }
+        const auto type = event->type();
+        if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress) {
+            return QObject::eventFilter(watched, event);
         }
-        return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (!box || key->key() != Qt::Key_C || !(key->modifiers() & Qt::ControlModifier)) {
+            return QObject::eventFilter(watched, event);
+        }
+        if (!box->hasSelectedText()) {
+            // Not taken by the box: the window's copy runs.
+            return type == QEvent::ShortcutOverride;
+        }
+        if (type == QEvent::ShortcutOverride) {
+            event->accept();  // the key goes to the box, not to the window's copy
+        } else {
+            box->copy();  // with Shift or Alt as well, which the box would not copy on
+        }
+        return true;
     }
 };
 

@@ -107,6 +107,9 @@ void LC_Form3_pic::buildControls() {
     PicDrawBox->setImage(blank);
 
     buildToolbar();
+    // The pen draws in the colour its swatch shows from the first stroke, whatever the
+    // desktop theme's text colour is.
+    PicDrawBox->setForeColor(swatch::color(lblCorFG));
     buildTextFrame();
     buildStickerPanel();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <functional>
 
 #include "editor/editor_labels.h"
 #include "editor/editor_placement.h"
@@ -54,9 +55,17 @@ public:
     void btnDownMais_Click();
     void btnReset_Click();
 
+    // An edit by a tool: gives the canvas pixels of its own, records the step (recordStep, or
+    // SaveUndoStep unless `unlock`), then runs `draw`. When memory runs out the edit is not
+    // made: a message says so, the picture stays as it was, and the result is false.
+    bool edit(const std::function<void()>& draw, bool unlock = true);
+    // More drawing for the edit in progress (a stroke's next segment); when memory runs out the
+    // whole edit is taken back, with a message, and the result is false.
+    bool continueEdit(const std::function<void()>& draw);
+
     // The undo history. An edit records its step with recordStep (one call: it also clears
     // historyLocked); SaveUndoStep records without touching the lock (the fill, and the text,
-    // whose dragging cleared it already).
+    // whose dragging cleared it already). These throw std::bad_alloc when memory runs out.
     void recordStep();
     void SaveUndoStep();
     void SaveRedoTip();
@@ -137,6 +146,9 @@ private:
     void wireControls();
     void wirePressEffect(QWidget* control);
 
+    // Runs `operation`; when it runs out of memory (std::bad_alloc) a message says that `what`
+    // could not be done. False then.
+    bool withMemory(const QString& what, const std::function<void()>& operation);
     // Grow: n twips of new space above (up) or below the picture.
     void grow(bool up);
     int growAmountTw() const;

@@ -1,8 +1,10 @@
 // Grow up, grow down and reset.
 #include <QLineEdit>
 #include <QPainter>
+#include <new>
 
 #include "editor/canvas.h"
+#include "editor/canvas_limits.h"
 #include "editor/editor_window.h"
 #include "editor/picture_holder.h"
 #include "editor/swatch.h"
@@ -10,19 +12,6 @@
 #include "ui/picture_button.h"
 #include "ui/units.h"
 #include "ui/window_metrics.h"
-
-namespace {
-
-void tellNoMemory(QWidget* parent, const QString& what) {
-    platform::services().message(
-        parent, QStringLiteral("Lumacap"),
-        QStringLiteral("Não foi possível %1: não há memória suficiente para uma imagem desse "
-                       "tamanho.")
-            .arg(what),
-        platform::MessageIcon::Critical);
-}
-
-}  // namespace
 
 void LC_Form3_pic::btnUpMais_Click() {
     grow(true);
@@ -41,34 +30,42 @@ void LC_Form3_pic::grow(bool up) {
     if (n <= 0) {
         return;
     }
-    const int h = PicDrawBox->heightTw();
     const QImage kept = PicDrawBox->image();
     const int band = units::px(n);
-    QImage grown(kept.width(), kept.height() + band, QImage::Format_RGB32);
-    if (grown.isNull()) {
-        tellNoMemory(this, QStringLiteral("aumentar a imagem em %1 pixels").arg(band));
+    const QString refused = canvas_limits::growRefusal(kept.width(), kept.height(), band);
+    if (!refused.isEmpty()) {
+        platform::services().message(this, QStringLiteral("Lumacap"), refused,
+                                     platform::MessageIcon::Critical);
         return;
     }
-
-    labels_.lblAddHeight = QString::number(labels_.lblAddHeight.toInt() + n);
-    recordStep();  // the step holds the picture before the growth
-    labels_.lblMeHeight = QString::number(h + 1030 + n);
-    fraMain->resize(fraMain->width(), units::px(h + 1030));
-
-    const QColor fill = swatch::color(lblCorBG);
-    if (up) {
-        grown.fill(PicDrawBox->backColor());
-        QPainter p(&grown);
-        p.fillRect(QRect(0, 0, grown.width(), band), fill);
-        p.drawImage(0, band, kept);
-    } else {
-        // The fill colour becomes the canvas's background from here on.
-        PicDrawBox->setBackColor(fill);
-        grown.fill(fill);
-        QPainter p(&grown);
-        p.drawImage(0, 0, kept);
+    const bool grew = withMemory(QStringLiteral("aumentar a imagem em %1 pixels").arg(band), [&] {
+        const int h = PicDrawBox->heightTw();
+        QImage grown(kept.width(), kept.height() + band, QImage::Format_RGB32);
+        if (grown.isNull()) {
+            throw std::bad_alloc();
+        }
+        recordStep();  // the step holds the picture before the growth
+        const QColor fill = swatch::color(lblCorBG);
+        if (up) {
+            grown.fill(PicDrawBox->backColor());
+            QPainter p(&grown);
+            p.fillRect(QRect(0, 0, grown.width(), band), fill);
+            p.drawImage(0, band, kept);
+        } else {
+            // The fill colour becomes the canvas's background from here on.
+            PicDrawBox->setBackColor(fill);
+            grown.fill(fill);
+            QPainter p(&grown);
+            p.drawImage(0, 0, kept);
+        }
+        PicDrawBox->setImage(grown);
+        labels_.lblAddHeight = QString::number(labels_.lblAddHeight.toInt() + n);
+        labels_.lblMeHeight = QString::number(h + 1030 + n);
+        fraMain->resize(fraMain->width(), units::px(h + 1030));
+    });
+    if (!grew) {
+        return;
     }
-    PicDrawBox->setImage(grown);
     setWindowHeightTw(labels_.lblMeHeight.toInt());
     afterCanvasResize();
     PicDrawBox->setFocus();
@@ -80,22 +77,30 @@ void LC_Form3_pic::btnReset_Click() {
     if (PicBackBG->isEmpty()) {
         return;
     }
-    const QImage& stored = PicBackBG->picture();
-    // The canvas keeps its width and takes the stored picture's height.
-    QImage fresh(PicDrawBox->image().width(), stored.height(), QImage::Format_RGB32);
-    if (fresh.isNull()) {
-        tellNoMemory(this, QStringLiteral("voltar à imagem capturada"));
+    const bool reset = withMemory(QStringLiteral("voltar à imagem capturada"), [this] {
+        const QImage& stored = PicBackBG->picture();
+        // The canvas keeps its width and takes the stored picture's height.
+        QImage fresh(PicDrawBox->image().width(), stored.height(), QImage::Format_RGB32);
+        if (fresh.isNull()) {
+            throw std::bad_alloc();
+        }
+        history_.reset();
+        PicDrawBox->setBackColor(Qt::white);
+        fresh.fill(Qt::white);
+        {
+            QPainter p(&fresh);
+            p.drawImage(0, 0, stored);
+        }
+        PicDrawBox->setImage(fresh);
+        // The stored heights follow the canvas, so that a step recorded from here keeps a
+        // window that fits it.
+        labels_.lblMeHeight = QString::number(PicDrawBox->heightTw() + 1030);
+        labels_.lblAddHeight = QStringLiteral("0");
+    });
+    if (!reset) {
         return;
     }
-    history_.reset();
-    PicDrawBox->setBackColor(Qt::white);
-    fresh.fill(Qt::white);
-    {
-        QPainter p(&fresh);
-        p.drawImage(0, 0, stored);
-    }
-    PicDrawBox->setImage(fresh);
-    setWindowHeightTw(PicDrawBox->heightTw() + 1030);
+    setWindowHeightTw(labels_.lblMeHeight.toInt());
     afterCanvasResize();
 }
 

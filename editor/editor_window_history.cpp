@@ -1,5 +1,7 @@
-// The editor's side of the undo history: what it records and how a state is shown again.
+// The editor's side of the undo history: what it records, how a state is shown again, and
+// edits that run out of memory.
 #include <QPainter>
+#include <new>
 
 #include "editor/canvas.h"
 #include "editor/editor_window.h"
@@ -24,10 +26,60 @@ void LC_Form3_pic::RedoStep() {
 }
 
 void LC_Form3_pic::undoKey() {
-    history_.pressKey(Qt::Key_Z, Qt::ControlModifier, *this);
+    withMemory(QStringLiteral("desfazer"),
+               [this] { history_.pressKey(Qt::Key_Z, Qt::ControlModifier, *this); });
 }
 void LC_Form3_pic::redoKey() {
-    history_.pressKey(Qt::Key_Y, Qt::ControlModifier, *this);
+    withMemory(QStringLiteral("refazer"),
+               [this] { history_.pressKey(Qt::Key_Y, Qt::ControlModifier, *this); });
+}
+
+bool LC_Form3_pic::withMemory(const QString& what, const std::function<void()>& operation) {
+    try {
+        operation();
+        return true;
+    } catch (const std::bad_alloc&) {
+        platform::services().message(
+            this, QStringLiteral("Lumacap"),
+            QStringLiteral("Não foi possível %1: não há memória suficiente. A imagem ficou como "
+                           "estava.")
+                .arg(what),
+            platform::MessageIcon::Critical);
+        return false;
+    }
+}
+
+bool LC_Form3_pic::edit(const std::function<void()>& draw, bool unlock) {
+    const bool recorded = withMemory(QStringLiteral("desenhar na imagem"), [&] {
+        if (!PicDrawBox->ownPixels()) {
+            throw std::bad_alloc();
+        }
+        if (unlock) {
+            recordStep();
+        } else {
+            SaveUndoStep();
+        }
+    });
+    return recorded && continueEdit(draw);
+}
+
+bool LC_Form3_pic::continueEdit(const std::function<void()>& draw) {
+    const bool drawn = withMemory(QStringLiteral("desenhar na imagem"), [&] {
+        if (!PicDrawBox->ownPixels()) {
+            throw std::bad_alloc();
+        }
+        draw();
+    });
+    if (!drawn) {
+        // Whatever the edit drew so far goes: its step holds the picture from before it.
+        try {
+            history_.cancelStep(*this);
+        } catch (const std::bad_alloc&) {
+            // The canvas keeps what was drawn; the message has been given.
+        }
+    }
+    PicDrawBox->update();
+    return drawn;
 }
 
 const QImage& LC_Form3_pic::canvasPicture() const {
@@ -47,25 +99,28 @@ void LC_Form3_pic::restoreState(const TiledSnapshot& picture, int canvasHeight,
                                 std::optional<int> windowHeight) {
     QImage& image = PicDrawBox->image();
     const QSize size(image.width(), Canvas::innerPixels(canvasHeight));
-    // Same size: written in place, no new picture. Otherwise composed afresh.
-    if (image.size() == size && picture.writeInto(image)) {
+    if (image.size() == size && image.format() == picture.format()) {
+        // Written in place, no new picture.
+        if (!PicDrawBox->ownPixels()) {
+            throw std::bad_alloc();
+        }
+        picture.writeInto(image);
         PicDrawBox->update();
     } else {
         // The stored picture goes at the top left of a canvas of the stored height and the
         // present width, over the background colour.
         QImage composed(size, QImage::Format_RGB32);
         if (composed.isNull()) {
-            platform::services().message(
-                this, QStringLiteral("Lumacap"),
-                QStringLiteral("Não foi possível desfazer: não há memória suficiente para uma "
-                               "imagem desse tamanho."),
-                platform::MessageIcon::Critical);
-            return;
+            throw std::bad_alloc();
         }
         composed.fill(PicDrawBox->backColor());
-        QPainter p(&composed);
-        p.drawImage(0, 0, picture.toImage());
-        p.end();
+        if (!picture.writeOverlapInto(composed)) {
+            const QImage stored = picture.toImage();
+            if (stored.isNull()) {
+                throw std::bad_alloc();
+            }
+            QPainter(&composed).drawImage(0, 0, stored);
+        }
         PicDrawBox->setImage(composed);
     }
     if (windowHeight) {

@@ -22,13 +22,13 @@ void noticeOverEditor(LC_Form3_pic* editor, const QString& text) {
 }  // namespace
 
 void SaveImage(LC_Form3_pic* editor) {
-    const QString chosen = platform::services().chooseSaveFile(
-        editor, {QStringLiteral("Salvar Imagem"), QStringLiteral("Bitmap Files (*.bmp)"),
-                 QStringLiteral("bmp")});
-    if (chosen.isEmpty()) {
+    // The dialog names the file by the ".bmp" rule, so that it asks about the file written.
+    const QString file = platform::services().chooseSaveFile(
+        editor,
+        {QStringLiteral("Salvar Imagem"), QStringLiteral("Bitmap Files (*.bmp)"), &bmpSaveName});
+    if (file.isEmpty()) {
         return;
     }
-    const QString file = bmpFileName(chosen);
     const QImage& picture = editor->canvasImage();
     if (picture.isNull()) {
         noticeOverEditor(editor, QStringLiteral("Erro ao salvar!"));

@@ -152,13 +152,13 @@ void StickerPanel::stickerDropped(StickerImage* source, QPoint globalPos) {
 void StickerPanel::PicDrawBox_DragDrop(StickerImage* source, double x, double y) {
     if (source) {
         editor_->picTemp->setPicture(source->picture());
-        editor_->recordStep();
         const QRect target(units::px(x - editor_->grabX), units::px(y - editor_->grabY),
                            units::px(units::tw(source->width())),
                            units::px(units::tw(source->height())));
-        canvas_stamp::paintPicture(editor_->PicDrawBox->image(), editor_->picTemp->picture(),
-                                   target);
-        editor_->PicDrawBox->update();
+        editor_->edit([this, target] {
+            canvas_stamp::paintPicture(editor_->PicDrawBox->image(), editor_->picTemp->picture(),
+                                       target);
+        });
     }
     if (selImage) {
         setSizeTw(selImage, kRestTw);

@@ -91,11 +91,13 @@ void TextTool::printTextBox() {
     const int x = units::tw(editor_->fraText->x()) - units::tw(editor_->PicDrawBox->x());
     const int y = units::tw(editor_->fraText->y()) - units::tw(editor_->PicDrawBox->y()) - 300;
     // Dragging the box cleared historyLocked already: the step is recorded as it stands.
-    editor_->SaveUndoStep();
-    canvas_stamp::printText(editor_->PicDrawBox->image(), QPoint(units::px(x), units::px(y)),
-                            editor_->TextPic->text(), editor_->PicDrawBox->font(),
-                            editor_->PicDrawBox->foreColor());
-    editor_->PicDrawBox->update();
+    editor_->edit(
+        [this, x, y] {
+            canvas_stamp::printText(editor_->PicDrawBox->image(),
+                                    QPoint(units::px(x), units::px(y)), editor_->TextPic->text(),
+                                    editor_->PicDrawBox->font(), editor_->PicDrawBox->foreColor());
+        },
+        false);
     editor_->PicDrawBox->setFocus(Qt::OtherFocusReason);
     editor_->fraText->setGeometry(units::px(homeLeft), units::px(-30), editor_->fraText->width(),
                                   units::px(260));

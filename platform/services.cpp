@@ -1,5 +1,6 @@
 #include "platform/services.h"
 
+#include "platform/atomic_file.h"
 #include "platform/beep.h"
 #include "platform/clipboard.h"
 #include "platform/colour_dialog.h"
@@ -28,6 +29,7 @@ Services& services() {
         .chooseColor = &realChooseColor,
         .chooseSaveFile = &realChooseSaveFile,
         .chooseFont = &realChooseFont,
+        .syncToDisk = &realSyncToDisk,
     };
     return s;
 }

@@ -19,11 +19,13 @@ namespace platform {
 
 enum class MessageIcon { Information, Critical };
 
-// What the save-file dialog shows; it always asks before replacing a file.
+// What the save-file dialog shows, and the file name it writes for a name typed into it.
 struct SaveDialogRequest {
     QString title;
-    QString filter;         // e.g. "Bitmap Files (*.bmp)"
-    QString defaultSuffix;  // added to a name typed without an extension
+    QString filter;  // e.g. "Bitmap Files (*.bmp)"
+    // The file name written in the folder the dialog shows for the name typed; an empty text,
+    // with the reason in `refusal`, for a name that cannot be taken as typed.
+    std::function<QString(const QString& typed, QString* refusal)> fileName;
 };
 
 // What the font dialog gave back: the font shown when it closed, and whether the user confirmed.
@@ -55,10 +57,14 @@ struct Services {
     // The colour dialog preset to a colour, custom colours open and all black; nullopt only
     // when cancelled.
     std::function<std::optional<QColor>(QWidget* parent, const QColor& initial)> chooseColor;
-    // The save-file dialog; the chosen path, or an empty text when cancelled.
+    // The save-file dialog: the path to write (the folder it shows and the request's file name
+    // for the name typed), after asking before an existing file is replaced; an empty text when
+    // cancelled.
     std::function<QString(QWidget* parent, const SaveDialogRequest&)> chooseSaveFile;
     // The font dialog (screen fonts), opened on `initial`.
     std::function<FontChoice(QWidget* parent, const QFont& initial)> chooseFont;
+    // Makes what was written to an open file or folder durable (fsync): 0, or the error number.
+    std::function<int(int fd)> syncToDisk;
 };
 
 Services& services();

@@ -20,7 +20,8 @@ public:
     virtual bool maximised() const = 0;
 
     // Shows a recorded state: the picture replaces everything on the canvas and the canvas
-    // takes the recorded height; the window takes `windowHeight` when one is given.
+    // takes the recorded height; the window takes `windowHeight` when one is given. Throws
+    // std::bad_alloc when memory runs out, with the canvas left as it was.
     virtual void restoreState(const TiledSnapshot& picture, int canvasHeight,
                               std::optional<int> windowHeight) = 0;
 };

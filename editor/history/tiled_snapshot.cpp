@@ -1,6 +1,7 @@
 #include "editor/history/tiled_snapshot.h"
 
 #include <cstring>
+#include <new>
 #include <unordered_set>
 
 namespace {
@@ -8,49 +9,90 @@ namespace {
 // Tiles are cut at whole bytes; pictures with a colour table or sub-byte pixels are widened.
 QImage tileable(const QImage& image) {
     if (image.colorCount() > 0 || image.depth() % 8 != 0) {
-        return image.convertToFormat(QImage::Format_ARGB32);
+        QImage wide = image.convertToFormat(QImage::Format_ARGB32);
+        if (wide.isNull()) {
+            throw std::bad_alloc();
+        }
+        return wide;
     }
     return image;
 }
 
 }  // namespace
 
-TiledSnapshot::Grid TiledSnapshot::grid() const {
-    return {(size_.width() + kTile - 1) / kTile, (size_.height() + kTile - 1) / kTile};
+std::size_t TiledSnapshot::rowBytes(int column) const {
+    return static_cast<std::size_t>(tileWidth(column)) * bytesPerPixel_;
 }
 
-QRect TiledSnapshot::tileRect(int column, int row) const {
-    const int x = column * kTile;
-    const int y = row * kTile;
-    return {x, y, std::min(kTile, size_.width() - x), std::min(kTile, size_.height() - y)};
+const uchar* TiledSnapshot::tileLine(const Strip& s, int column, int y) const {
+    return reinterpret_cast<const uchar*>(s.tiles[static_cast<std::size_t>(column)].constData()) +
+           static_cast<std::size_t>(y) * rowBytes(column);
 }
 
-const uchar* TiledSnapshot::tileLine(const Tile& t, const QRect& r, int y) const {
-    if (t.isNull()) {
-        return whole_.constScanLine(r.y() + y) + r.x() * bytesPerPixel_;
-    }
-    return reinterpret_cast<const uchar*>(t.constData()) +
-           static_cast<std::size_t>(y) * r.width() * bytesPerPixel_;
-}
-
-bool TiledSnapshot::tileEquals(const Tile& t, const QImage& image, const QRect& r) const {
-    const std::size_t rowBytes = static_cast<std::size_t>(r.width()) * bytesPerPixel_;
-    for (int y = 0; y < r.height(); ++y) {
-        const uchar* line = image.constScanLine(r.y() + y) + r.x() * bytesPerPixel_;
-        if (std::memcmp(line, tileLine(t, r, y), rowBytes) != 0) {
+bool TiledSnapshot::tileEquals(const Strip& s, int column, const QImage& image, int top) const {
+    const std::size_t bytes = rowBytes(column);
+    const std::size_t left = static_cast<std::size_t>(column) * kTile * bytesPerPixel_;
+    for (int y = 0; y < s.height; ++y) {
+        if (std::memcmp(image.constScanLine(top + y) + left, tileLine(s, column, y), bytes) != 0) {
             return false;
         }
     }
     return true;
 }
 
-const void* TiledSnapshot::tileData(int i) const {
-    const Tile& t = tiles_.at(static_cast<std::size_t>(i));
-    if (!t.isNull()) {
-        return t.constData();
+TiledSnapshot::Tile TiledSnapshot::copyTile(const QImage& image, int top, int height,
+                                            int column) const {
+    const std::size_t bytes = rowBytes(column);
+    const std::size_t left = static_cast<std::size_t>(column) * kTile * bytesPerPixel_;
+    Tile tile(static_cast<qsizetype>(bytes * height), Qt::Uninitialized);
+    if (tile.constData() == nullptr) {
+        throw std::bad_alloc();
     }
-    const Grid g = grid();
-    return tileLine(t, tileRect(i % g.columns, i / g.columns), 0);
+    char* out = tile.data();
+    for (int y = 0; y < height; ++y, out += bytes) {
+        std::memcpy(out, image.constScanLine(top + y) + left, bytes);
+    }
+    return tile;
+}
+
+void TiledSnapshot::addStrips(const QImage& image, int from, int to) {
+    for (int top = from; top < to; top += kTile) {
+        Strip s{top, std::min(kTile, to - top), {}};
+        s.tiles.reserve(static_cast<std::size_t>(columns()));
+        for (int column = 0; column < columns(); ++column) {
+            s.tiles.push_back(copyTile(image, s.top, s.height, column));
+        }
+        strips_.push_back(std::move(s));
+    }
+}
+
+int TiledSnapshot::matchingTiles(const QImage& image, int offset, int samples) const {
+    int matching = 0;
+    const int n = static_cast<int>(strips_.size());
+    for (int k = 0; k < samples; ++k) {
+        const Strip& s =
+            strips_[static_cast<std::size_t>(samples > 1 ? k * (n - 1) / (samples - 1) : 0)];
+        if (s.top + offset + s.height > image.height()) {
+            continue;
+        }
+        for (int column = 0; column < columns(); ++column) {
+            matching += tileEquals(s, column, image, s.top + offset);
+        }
+    }
+    return matching;
+}
+
+int TiledSnapshot::chooseOffset(const TiledSnapshot& base, const QImage& image) const {
+    // A taller picture holds the earlier one either at the top (space added below) or moved
+    // down by the growth (space added above). A few strips of each way tell which.
+    const int growth = size_.height() - base.size_.height();
+    if (growth <= 0) {
+        return 0;
+    }
+    const int samples = std::min<int>(3, static_cast<int>(base.strips_.size()));
+    return base.matchingTiles(image, growth, samples) > base.matchingTiles(image, 0, samples)
+               ? growth
+               : 0;
 }
 
 TiledSnapshot TiledSnapshot::take(const QImage& source, const TiledSnapshot* base) {
@@ -62,64 +104,57 @@ TiledSnapshot TiledSnapshot::take(const QImage& source, const TiledSnapshot* bas
     s.size_ = image.size();
     s.format_ = image.format();
     s.bytesPerPixel_ = image.depth() / 8;
-    const Grid g = s.grid();
-    s.tiles_.reserve(static_cast<std::size_t>(g.columns) * g.rows);
-
-    const bool comparable = base && !base->isNull() && base->format_ == s.format_;
+    const int height = s.size_.height();
+    const bool comparable = base && !base->isNull() && base->format_ == s.format_ &&
+                            base->size_.width() == s.size_.width();
     if (!comparable) {
-        // Nothing to share with: keep the picture's own buffer.
-        s.whole_ = image;
-        s.tiles_.resize(static_cast<std::size_t>(g.columns) * g.rows);
+        s.addStrips(image, 0, height);
         return s;
     }
-    s.whole_ = base->whole_;
-    bool usesWhole = false;
-    const Grid bg = base->grid();
-    for (int row = 0; row < g.rows; ++row) {
-        for (int column = 0; column < g.columns; ++column) {
-            const QRect r = s.tileRect(column, row);
-            if (column < bg.columns && row < bg.rows && base->tileRect(column, row) == r) {
-                const Tile& old = base->tiles_[static_cast<std::size_t>(row) * bg.columns + column];
-                // A tile of the base's whole picture lies at the same place in this one's.
-                if (base->tileEquals(old, image, r)) {
-                    usesWhole = usesWhole || old.isNull();
-                    s.tiles_.push_back(old);
-                    continue;
-                }
-            }
-            const std::size_t rowBytes = static_cast<std::size_t>(r.width()) * s.bytesPerPixel_;
-            QByteArray bytes(static_cast<qsizetype>(rowBytes * r.height()), Qt::Uninitialized);
-            char* out = bytes.data();
-            for (int y = 0; y < r.height(); ++y, out += rowBytes) {
-                std::memcpy(out, image.constScanLine(r.y() + y) + r.x() * s.bytesPerPixel_,
-                            rowBytes);
-            }
-            s.tiles_.push_back(std::move(bytes));
+    // The rows above the earlier picture, its strips where they now lie, then the rows below.
+    const int offset = s.chooseOffset(*base, image);
+    s.addStrips(image, 0, std::min(offset, height));
+    for (const Strip& old : base->strips_) {
+        const int top = old.top + offset;
+        if (top >= height) {
+            break;
         }
+        Strip now{top, std::min(old.height, height - top), {}};
+        now.tiles.reserve(old.tiles.size());
+        for (int column = 0; column < s.columns(); ++column) {
+            if (now.height == old.height && base->tileEquals(old, column, image, top)) {
+                now.tiles.push_back(old.tiles[static_cast<std::size_t>(column)]);
+            } else {
+                now.tiles.push_back(s.copyTile(image, top, now.height, column));
+            }
+        }
+        s.strips_.push_back(std::move(now));
     }
-    if (!usesWhole) {
-        s.whole_ = QImage();  // no tile lies in it: do not keep it alive
-    }
+    s.addStrips(image, std::min(height, offset + base->size_.height()), height);
     return s;
 }
 
-bool TiledSnapshot::writeInto(QImage& image) const {
-    if (isNull() || image.size() != size_ || image.format() != format_) {
+bool TiledSnapshot::writeOverlapInto(QImage& image) const {
+    if (isNull() || image.format() != format_) {
         return false;
     }
-    const Grid g = grid();
-    for (int row = 0; row < g.rows; ++row) {
-        for (int column = 0; column < g.columns; ++column) {
-            const QRect r = tileRect(column, row);
-            const Tile& t = tiles_[static_cast<std::size_t>(row) * g.columns + column];
-            const std::size_t rowBytes = static_cast<std::size_t>(r.width()) * bytesPerPixel_;
-            for (int y = 0; y < r.height(); ++y) {
-                std::memcpy(image.scanLine(r.y() + y) + r.x() * bytesPerPixel_, tileLine(t, r, y),
-                            rowBytes);
+    for (const Strip& s : strips_) {
+        const int rows = std::min(s.height, image.height() - s.top);
+        for (int column = 0; column < columns() && column * kTile < image.width(); ++column) {
+            const std::size_t left = static_cast<std::size_t>(column) * kTile * bytesPerPixel_;
+            const std::size_t bytes =
+                std::min(rowBytes(column),
+                         static_cast<std::size_t>(image.width() - column * kTile) * bytesPerPixel_);
+            for (int y = 0; y < rows; ++y) {
+                std::memcpy(image.scanLine(s.top + y) + left, tileLine(s, column, y), bytes);
             }
         }
     }
     return true;
+}
+
+bool TiledSnapshot::writeInto(QImage& image) const {
+    return image.size() == size_ && writeOverlapInto(image);
 }
 
 QImage TiledSnapshot::toImage() const {
@@ -142,16 +177,23 @@ bool TiledSnapshot::matches(const QImage& source) const {
     if (image.size() != size_ || image.format() != format_) {
         return false;
     }
-    const Grid g = grid();
-    for (int row = 0; row < g.rows; ++row) {
-        for (int column = 0; column < g.columns; ++column) {
-            if (!tileEquals(tiles_[static_cast<std::size_t>(row) * g.columns + column], image,
-                            tileRect(column, row))) {
+    for (const Strip& s : strips_) {
+        for (int column = 0; column < columns(); ++column) {
+            if (!tileEquals(s, column, image, s.top)) {
                 return false;
             }
         }
     }
     return true;
+}
+
+int TiledSnapshot::tileCount() const {
+    return static_cast<int>(strips_.size()) * columns();
+}
+
+const void* TiledSnapshot::tileData(int i) const {
+    const Strip& s = strips_.at(static_cast<std::size_t>(i / columns()));
+    return s.tiles.at(static_cast<std::size_t>(i % columns())).constData();
 }
 
 std::size_t TiledSnapshot::bytesHeld(const std::vector<const TiledSnapshot*>& snapshots) {
@@ -161,13 +203,12 @@ std::size_t TiledSnapshot::bytesHeld(const std::vector<const TiledSnapshot*>& sn
         if (!s) {
             continue;
         }
-        bytes += s->tiles_.size() * sizeof(Tile);
-        if (!s->whole_.isNull() && seen.insert(s->whole_.constBits()).second) {
-            bytes += static_cast<std::size_t>(s->whole_.sizeInBytes());
-        }
-        for (const Tile& t : s->tiles_) {
-            if (!t.isNull() && seen.insert(t.constData()).second) {
-                bytes += static_cast<std::size_t>(t.size());
+        for (const Strip& strip : s->strips_) {
+            bytes += strip.tiles.size() * sizeof(Tile);
+            for (const Tile& t : strip.tiles) {
+                if (seen.insert(t.constData()).second) {
+                    bytes += static_cast<std::size_t>(t.size());
+                }
             }
         }
     }

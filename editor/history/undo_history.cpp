@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <vector>
 
-UndoHistory::Record UndoHistory::snapshot(const HistoryTarget& target, const Record& previous) {
+UndoHistory::Record UndoHistory::snapshot(const HistoryTarget& target,
+                                          const Record& previous) const {
     Record r;
     r.picture = TiledSnapshot::take(target.canvasPicture(), &last_);
     r.boxHeight = target.canvasHeightTw();
     // A maximised window's height says nothing about the editor's own height: keep what the
     // slot held.
     r.formHeight = target.maximised() ? previous.formHeight : target.windowHeightTw();
-    last_ = r.picture;
     return r;
 }
 
@@ -24,21 +24,35 @@ void UndoHistory::restore(const Record& r, HistoryTarget& target) {
     last_ = r.picture;
 }
 
-void UndoHistory::SaveUndoStep(HistoryTarget& target) {
-    if (histPos_ >= kSteps) {
-        // The oldest step goes; the last slot keeps its window height for a maximised record.
-        std::move(records_.begin() + 1, records_.end(), records_.begin());
-        histPos_ = kSteps - 1;
-    }
-    ++histPos_;
-    Record& slot = records_[histPos_ - 1];
-    slot = snapshot(target, slot);
-    // Steps that could have been redone are dropped; their pictures are freed, their heights
-    // stay in the slots.
-    for (int n = histPos_ + 1; n <= kSteps; ++n) {
+void UndoHistory::dropRecordsFrom(int number) {
+    // Their pictures are freed; their heights stay in the slots.
+    for (int n = number; n <= kSteps; ++n) {
         records_[n - 1].picture = {};
     }
-    histTop_ = histPos_;
+}
+
+int UndoHistory::histPos() const {
+    if (shown_ == 0) {
+        return histTop_;
+    }
+    return afterUndo_ ? shown_ - 1 : shown_;
+}
+
+void UndoHistory::SaveUndoStep(HistoryTarget& target) {
+    // While the canvas shows a record, the step takes that record's place: the steps after it
+    // could have been redone and go.
+    int slot = shown_ == 0 ? histTop_ + 1 : shown_;
+    Record r = snapshot(target, records_[std::min(slot, kSteps) - 1]);
+    if (slot > kSteps) {
+        // The oldest step goes; the last slot keeps its window height for a maximised record.
+        std::move(records_.begin() + 1, records_.end(), records_.begin());
+        slot = kSteps;
+    }
+    records_[slot - 1] = std::move(r);
+    dropRecordsFrom(slot + 1);
+    last_ = records_[slot - 1].picture;
+    histTop_ = slot;
+    shown_ = 0;
     // A new step ends the redo branch: a redo never moves past it and an undo never reaches
     // a slot beyond it.
     afterUndo_ = false;
@@ -47,48 +61,53 @@ void UndoHistory::SaveUndoStep(HistoryTarget& target) {
 }
 
 void UndoHistory::recordStep(HistoryTarget& target) {
-    historyLocked = false;
     SaveUndoStep(target);
+    historyLocked = false;
 }
 
 void UndoHistory::SaveRedoTip(HistoryTarget& target) {
-    tipSaved_ = true;
     tip_ = snapshot(target, tip_);
+    tipSaved_ = true;
+    last_ = tip_.picture;
 }
 
 void UndoHistory::UndoStep(HistoryTarget& target) {
-    afterUndo_ = true;
-    if (histPos_ <= 0) {
-        return;
-    }
-    if (histPos_ == histTop_) {
-        // After a redo back to the newest step the canvas still shows that step: the tip held
-        // from before is the newer state and must not be overwritten with an older one.
-        const bool tipIsNewer = tipSaved_ && last_.matches(target.canvasPicture());
-        if (!tipIsNewer) {
-            SaveRedoTip(target);
+    const int next = shown_ == 0 ? histTop_ : shown_ - 1;
+    if (next > 0) {
+        if (shown_ == 0) {
+            // The canvas shows the newest state: it becomes the redo tip.
+            Record tip = snapshot(target, tip_);
+            restore(records_[next - 1], target);
+            tip_ = std::move(tip);
+            tipSaved_ = true;
+        } else {
+            restore(records_[next - 1], target);
         }
+        shown_ = next;
     }
-    restore(records_[histPos_ - 1], target);
-    --histPos_;
+    afterUndo_ = true;
 }
 
 void UndoHistory::RedoStep(HistoryTarget& target) {
-    if (afterUndo_) {
-        afterUndo_ = false;
-        histPos_ = std::min(histPos_ + 1, histTop_);
-    }
-    if (histPos_ == histTop_ && tipSaved_) {
+    if (shown_ > 0 && shown_ < histTop_) {
+        restore(records_[shown_], target);
+        ++shown_;
+    } else if (shown_ > 0 && tipSaved_) {
         restore(tip_, target);
         tipSaved_ = false;
         tip_.picture = {};
+        shown_ = 0;
+    }
+    afterUndo_ = false;
+}
+
+void UndoHistory::cancelStep(HistoryTarget& target) {
+    if (shown_ != 0 || histTop_ == 0) {
         return;
     }
-    if (histPos_ >= histTop_) {
-        return;
-    }
-    ++histPos_;
-    restore(records_[histPos_ - 1], target);
+    restore(records_[histTop_ - 1], target);
+    dropRecordsFrom(histTop_);
+    --histTop_;
 }
 
 CanvasKey UndoHistory::pressKey(int key, Qt::KeyboardModifiers modifiers, HistoryTarget& target) {
@@ -112,7 +131,7 @@ void UndoHistory::erase() {
     records_.fill(Record{});
     tip_ = {};
     last_ = {};
-    histPos_ = 0;
+    shown_ = 0;
     histTop_ = 0;
     afterUndo_ = false;
     tipSaved_ = false;

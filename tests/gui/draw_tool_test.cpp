@@ -88,7 +88,8 @@ TEST_F(DrawTool, PlainClickTogglesBetweenPenAndBucket) {
     EXPECT_EQ(canvas()->cursor().pixmap().size(), QSize(32, 32));
 }
 
-TEST_F(DrawTool, AClickLeavesADotAndRecordsOneStepHoldingIt) {
+TEST_F(DrawTool, AClickLeavesADotAndAnUndoTakesTheWholeStrokeAway) {
+    const QImage blank = canvas()->image().copy();
     clickDraw(Qt::ShiftModifier);
     clickDraw(Qt::ShiftModifier);  // width 3
     canvasPress(canvas(), {40, 30});
@@ -99,7 +100,31 @@ TEST_F(DrawTool, AClickLeavesADotAndRecordsOneStepHoldingIt) {
     }
     EXPECT_EQ(at(42, 30), kWhite);
     EXPECT_EQ(editor->history().histPos(), 1);
-    EXPECT_EQ(editor->history().record(1).picture.toImage().pixel(40, 30), kBlack);
+    EXPECT_EQ(editor->history().record(1).picture.toImage(), blank) << "recorded before the dot";
+    ctrlKey(Qt::Key_Z);
+    EXPECT_EQ(canvas()->image(), blank);
+
+    drag({10, 10}, {60, 40});
+    ASSERT_EQ(at(10, 10), kBlack);
+    ctrlKey(Qt::Key_Z);
+    EXPECT_EQ(canvas()->image(), blank) << "the stroke's first point stayed";
+}
+
+TEST_F(DrawTool, TheFirstStrokeHasTheSwatchColourWhateverTheTheme) {
+    const QPalette saved = QApplication::palette();
+    QPalette theme = saved;
+    theme.setColor(QPalette::ButtonText, Qt::red);
+    QApplication::setPalette(theme);
+    ASSERT_TRUE(Forms::instance().unload("LC_Form3_pic"));
+    editor = Forms::instance().get<LC_Form3_pic>();
+    QApplication::setPalette(saved);
+    QImage white(120, 90, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    openAsCapture(white);
+
+    drag({10, 10}, {60, 10});
+    EXPECT_EQ(at(30, 10), swatch::color(editor->lblCorFG).rgb());
+    EXPECT_EQ(at(30, 10), kBlack);
 }
 
 TEST_F(DrawTool, ShiftDragDrawsAtTheLastHeightThenFollowsThePointerAgain) {
@@ -209,9 +234,9 @@ TEST_F(DrawTool, AFillAfterResetRecordsAStepButTheKeysStayLocked) {
     drag({5, 80}, {30, 80});
     EXPECT_FALSE(editor->history().historyLocked);
     EXPECT_EQ(at(20, 80), kBlack);
-    ctrlKey(Qt::Key_Z);  // back to the step taken at the stroke's first point
+    ctrlKey(Qt::Key_Z);  // back to the step taken as the stroke began
     EXPECT_EQ(at(20, 80), qRgb(0, 0, 255));
-    EXPECT_EQ(at(5, 80), kBlack);
+    EXPECT_EQ(at(5, 80), qRgb(0, 0, 255));
 }
 
 }  // namespace

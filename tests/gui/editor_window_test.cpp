@@ -6,6 +6,8 @@
 
 #include "editor/picture_holder.h"
 #include "editor/swatch.h"
+#include "support/address_space_limit.h"
+#include "support/canvas_mouse.h"
 #include "support/editor_fixture.h"
 
 namespace {
@@ -226,6 +228,77 @@ TEST_F(EditorWindow, UndoOfAGrowGivesBackTheShorterCanvasAndWindow) {
     ctrlKey(Qt::Key_Y);
     EXPECT_EQ(canvas()->heightTw(), 2835);
     EXPECT_EQ(editor->labels().lblMeHeight, "3865");
+}
+
+TEST_F(EditorWindow, GrowsPastTheSizeLimitsAreRefusedBeforeAnythingIsAllocated) {
+    openAsCapture(pattern(400, 300));
+    const EditorLabels labels = editor->labels();
+    editor->txtNumHeight->setText("99999");  // 100299 rows
+    QTest::mouseClick(editor->btnUpMais, Qt::LeftButton);
+    QTest::mouseClick(editor->btnDownMais, Qt::LeftButton);
+    // Not too tall, but 4000 x 30100 pixels would be 120 megapixels.
+    editor->putCapture(pattern(4000, 100), true);
+    editor->txtNumHeight->setText("30000");
+    editor->btnUpMais_Click();
+
+    ASSERT_EQ(messages.size(), 3) << messages.join("\n").toStdString();
+    EXPECT_TRUE(messages[0].contains("100.299 pixels de altura, e o limite é 32.767"))
+        << messages[0].toStdString();
+    EXPECT_TRUE(messages[2].contains("120,4 megapixels, e o limite é 100"))
+        << messages[2].toStdString();
+    EXPECT_EQ(canvas()->image().size(), QSize(4000, 100));
+    EXPECT_EQ(editor->history().histTop(), 0);
+    EXPECT_EQ(editor->history().bytesHeld(), 0u);
+    EXPECT_EQ(editor->labels().lblAddHeight, labels.lblAddHeight);
+    EXPECT_EQ(editor->labels().lblMeHeight, labels.lblMeHeight);
+}
+
+TEST_F(EditorWindow, RunningOutOfMemoryLeavesThePictureAsItWasAndSaysSo) {
+    openAsCapture(pattern(1000, 700));  // 2.8 MB, shared with the kept capture
+    const QImage before = canvas()->image().copy();
+    {
+        AddressSpaceLimit tight(1 << 20);
+        canvasPress(canvas(), {10, 10});
+        canvasMove(canvas(), {200, 100});
+        canvasRelease(canvas(), {200, 100});
+        QTest::mouseClick(editor->btnDownMais, Qt::LeftButton);
+    }
+    EXPECT_EQ(canvas()->image(), before);
+    EXPECT_EQ(editor->history().histTop(), 0);
+
+    QTest::mouseClick(editor->btnDownMais, Qt::LeftButton);
+    const QImage grown = canvas()->image().copy();
+    {
+        AddressSpaceLimit tight(1 << 20);
+        ctrlKey(Qt::Key_Z);  // needs a whole new canvas, 20 rows shorter
+    }
+    EXPECT_EQ(canvas()->image(), grown);
+    ctrlKey(Qt::Key_Z);
+    EXPECT_EQ(canvas()->image(), before) << "the failed undo must not have moved the history";
+
+    ASSERT_EQ(messages.size(), 3) << messages.join("\n").toStdString();
+    for (const QString& m : messages) {
+        EXPECT_TRUE(m.contains("não há memória suficiente. A imagem ficou como estava."))
+            << m.toStdString();
+    }
+}
+
+TEST_F(EditorWindow, UndoAfterAResetGivesAWindowThatFitsItsCanvas) {
+    openAsCapture(pattern(300, 165));
+    for (int i = 0; i < 5; ++i) {
+        QTest::mouseClick(editor->btnUpMais, Qt::LeftButton);
+    }
+    QTest::mouseClick(editor->btnReset, Qt::LeftButton);
+    ASSERT_EQ(canvas()->heightTw(), 2535);
+    EXPECT_EQ(editor->labels().lblMeHeight, "3565");
+    EXPECT_EQ(editor->labels().lblAddHeight, "0");
+
+    canvasPress(canvas(), {10, 10});
+    canvasRelease(canvas(), {10, 10});
+    ctrlKey(Qt::Key_Z);
+    EXPECT_EQ(canvas()->heightTw(), 2535);
+    EXPECT_EQ(editor->labels().lblMeHeight, "3565");
+    EXPECT_NEAR(window_metrics::heightTw(editor), 3565, 14);
 }
 
 TEST_F(EditorWindow, MaximisedWindowKeepsItsSizeOnGrowUndoAndRedo) {

@@ -5,11 +5,14 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 
+#include "editor/save_name.h"
 #include "platform/colour_dialog.h"
 #include "platform/save_dialog.h"
 
@@ -65,34 +68,78 @@ TEST(ColourDialog, PresetWithSixteenBlackCustomColoursEveryTime) {
     EXPECT_FALSE(platform::realChooseColor(nullptr, Qt::white).has_value());
 }
 
-TEST(SaveDialog, AsksBeforeReplacingAndAddsTheDefaultSuffix) {
+const platform::SaveDialogRequest kBmp{"Salvar Imagem", "Bitmap Files (*.bmp)", &bmpSaveName};
+
+// Types `name` into the dialog's name box and presses Enter, as a user does.
+void typeName(QFileDialog* d, const QString& name) {
+    auto* box = d->findChild<QLineEdit*>("fileNameEdit");
+    box->setText(name);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+TEST(SaveDialog, TitleFilterAndTheBmpRuleOnTheNameTyped) {
     runAgainAfterAnEndedProgram();
     QTemporaryDir dir;
     QString title;
     QStringList filters;
-    bool confirms = false;
     whenShown<QFileDialog>([&](QFileDialog* d) {
         title = d->windowTitle();
         filters = d->nameFilters();
-        confirms = !d->testOption(QFileDialog::DontConfirmOverwrite) &&
-                   d->acceptMode() == QFileDialog::AcceptSave;
         d->setDirectory(dir.path());
-        // Typed into the name box and confirmed with Enter, as a user does.
-        auto* name = d->findChild<QLineEdit*>("fileNameEdit");
-        name->setText("foto");
-        QTest::keyClick(name, Qt::Key_Return);
+        typeName(d, "foto");
     });
-    const QString chosen =
-        platform::realChooseSaveFile(nullptr, {"Salvar Imagem", "Bitmap Files (*.bmp)", "bmp"});
+    EXPECT_EQ(platform::realChooseSaveFile(nullptr, kBmp), dir.filePath("foto.bmp"));
     EXPECT_EQ(title, "Salvar Imagem");
     EXPECT_EQ(filters, QStringList{"Bitmap Files (*.bmp)"});
-    EXPECT_TRUE(confirms);
-    EXPECT_EQ(chosen, dir.filePath("foto.bmp"));
 
     whenShown<QFileDialog>([](QFileDialog* d) { d->reject(); });
-    EXPECT_EQ(
-        platform::realChooseSaveFile(nullptr, {"Salvar Imagem", "Bitmap Files (*.bmp)", "bmp"}),
-        QString());
+    EXPECT_EQ(platform::realChooseSaveFile(nullptr, kBmp), QString());
+}
+
+TEST(SaveDialog, TheNameTypedIsTakenLiterallyInTheFolderShownOrRefused) {
+    runAgainAfterAnEndedProgram();
+    QTemporaryDir dir;
+    QStringList told;
+    bool openAfterRefusal = false;
+    whenShown<QFileDialog>([&](QFileDialog* d) {
+        d->setDirectory(dir.path());
+        whenShown<QMessageBox>([&](QMessageBox* m) {
+            told << m->text();
+            m->accept();
+        });
+        typeName(d, "../fora");
+        openAfterRefusal = d->isVisible();
+        typeName(d, "nota \"final\" 2");  // Qt's own reading would make it final.bmp
+    });
+    EXPECT_EQ(platform::realChooseSaveFile(nullptr, kBmp), dir.filePath("nota \"final\" 2.bmp"));
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains("não pode conter \"/\"")) << told[0].toStdString();
+    EXPECT_TRUE(openAfterRefusal);
+}
+
+TEST(SaveDialog, AsksAboutTheFileThatWillReallyBeWritten) {
+    runAgainAfterAnEndedProgram();
+    QTemporaryDir dir;
+    QFile existing(dir.filePath("foto.png.bmp"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    QStringList asked;
+    bool openAfterNo = false;
+    whenShown<QFileDialog>([&](QFileDialog* d) {
+        d->setDirectory(dir.path());
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            whenShown<QMessageBox>([&asked, answer](QMessageBox* m) {
+                asked << m->text();
+                m->button(answer)->click();
+            });
+            typeName(d, "foto.png");
+            openAfterNo = openAfterNo || d->isVisible();
+        }
+    });
+    EXPECT_EQ(platform::realChooseSaveFile(nullptr, kBmp), dir.filePath("foto.png.bmp"));
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(asked[0], "O arquivo \"foto.png.bmp\" já existe.\nDeseja substituí-lo?");
+    EXPECT_TRUE(openAfterNo);
 }
 
 }  // namespace

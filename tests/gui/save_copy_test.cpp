@@ -1,4 +1,5 @@
 // Saving and copying the editor's picture: buttons, window-level keys, notices and failures.
+#include <QClipboard>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +18,13 @@ protected:
     SaveCopy()
         : saveGuard_(platform::services().chooseSaveFile,
                      [this](QWidget*, const platform::SaveDialogRequest& request) {
+                         // As the dialog does: the folder shown, the request's name for what
+                         // was typed.
                          asked.push_back(request);
-                         return answer;
+                         const QFileInfo typed(answer);
+                         const QString name = request.fileName(typed.fileName(), nullptr);
+                         return answer.isEmpty() || name.isEmpty() ? QString()
+                                                                   : typed.path() + "/" + name;
                      }),
           clipboardGuard_(platform::services().putImageOnClipboard,
                           [this](const QImage& image, QString* error) {
@@ -37,7 +43,7 @@ protected:
     LC_Form8_aviso* notice() { return Forms::instance().ifLoaded<LC_Form8_aviso>(); }
 
     QTemporaryDir dir;
-    QString answer;  // what the save dialog returns; empty: cancelled
+    QString answer;  // the folder and name typed into the save dialog; empty: cancelled
     std::vector<platform::SaveDialogRequest> asked;
     std::vector<QImage> copied;
     bool clipboardWorks = true;
@@ -58,7 +64,7 @@ TEST_F(SaveCopy, SaveWritesTheWholeCanvasAndShowsTheNoticeOverTheEditor) {
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].title, "Salvar Imagem");
     EXPECT_EQ(asked[0].filter, "Bitmap Files (*.bmp)");
-    EXPECT_EQ(asked[0].defaultSuffix, "bmp");
+    EXPECT_EQ(asked[0].fileName("foto.png", nullptr), "foto.png.bmp");
     const QImage saved(dir.filePath("foto.bmp"));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), editor->canvasImage());
     EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
@@ -131,15 +137,36 @@ TEST_F(SaveCopy, CopyPutsTheWholeCanvasOnTheClipboardOnceAndQuietly) {
     ctrlKey(Qt::Key_C);
     EXPECT_EQ(copied.size(), 2u);
 
-    // From the text box too, and the box keeps its text selection to itself.
+    // From a text box with nothing selected in it too.
     editor->TextPic->setFocus();
-    editor->TextPic->selectAll();
+    editor->TextPic->deselect();
     QTest::keyClick(editor->TextPic, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(copied.size(), 3u);
     EXPECT_EQ(copied.back(), editor->canvasImage());
     EXPECT_EQ(beeps, 0);
     EXPECT_FALSE(notice());
     EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(SaveCopy, CtrlCInATextBoxCopiesTheTextSelectedThere) {
+    editor->activateWindow();
+    editor->fraText->show();
+    for (QLineEdit* box : {editor->TextPic, editor->txtNumHeight}) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        box->setFocus();
+        for (const Qt::KeyboardModifiers keys : {Qt::KeyboardModifiers(Qt::ControlModifier),
+                                                 Qt::ControlModifier | Qt::ShiftModifier}) {
+            QGuiApplication::clipboard()->setText("antes");
+            box->setSelection(0, 2);
+            QTest::keyClick(box, Qt::Key_C, keys);
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), box->text().left(2));
+            EXPECT_TRUE(copied.empty()) << "the canvas was copied instead";
+        }
+        box->deselect();
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(copied.size(), 1u);
+        copied.clear();
+    }
 }
 
 TEST_F(SaveCopy, AClipboardFailureIsReported) {

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <new>
 #include <optional>
 
 #include "editor/history/history_target.h"
@@ -18,7 +19,11 @@ public:
     bool maximised() const override { return isMaximised; }
     void restoreState(const TiledSnapshot& p, int canvasHeight,
                       std::optional<int> window) override {
-        picture = p.toImage();
+        QImage shown = p.toImage();
+        if (shown.isNull() && !p.isNull()) {
+            throw std::bad_alloc();
+        }
+        picture = shown;
         restoredCanvasHeight = canvasHeight;
         if (window) {
             windowHeight = *window;

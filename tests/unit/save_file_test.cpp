@@ -1,5 +1,6 @@
 // Saving the canvas: the name rule, the bitmap written, and what a failed save leaves behind.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,11 +9,13 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <csignal>
 #include <random>
 
 #include "editor/bmp_file.h"
 #include "editor/save_name.h"
 #include "platform/atomic_file.h"
+#include "platform/services.h"
 
 namespace {
 
@@ -27,6 +30,22 @@ TEST(SaveName, BmpInAnyCaseIsKeptEverythingElseGetsTheSuffix) {
     EXPECT_EQ(bmpFileName("bmp"), "bmp.bmp");  // shorter than four characters
     EXPECT_EQ(bmpFileName("a"), "a.bmp");
     EXPECT_EQ(bmpFileName(".bmp"), ".bmp");
+}
+
+TEST(SaveName, TypedNamesAreTakenLiterallyOrRefused) {
+    QString why;
+    for (const QString& typed : QStringList{"a\"b\"c", "~foto", " foto ", "a\\b", "nota:1"}) {
+        EXPECT_EQ(bmpSaveName(typed, &why), typed + ".bmp") << typed.toStdString();
+    }
+    EXPECT_EQ(bmpSaveName("foto.png", &why), "foto.png.bmp");
+    // The limit counts the name with its extension, in bytes: 251 letters fit.
+    EXPECT_EQ(bmpSaveName(QString(251, QChar('x')), &why).size(), 255);
+    for (const QString& typed :
+         QStringList{"", ".", "..", "pasta/foto", "/tmp/foto", QString(252, QChar('x')),
+                     QString(126, QChar(0xe7)), QString("a") + QChar(0) + "b"}) {
+        why.clear();
+        EXPECT_TRUE(bmpSaveName(typed, &why).isEmpty() && !why.isEmpty()) << typed.toStdString();
+    }
 }
 
 QImage noisePicture(int w, int h) {
@@ -151,6 +170,7 @@ TEST_F(SaveFile, ReadOnlyFolderGivesTheReasonAndLeavesNothingBehind) {
         ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
         existing.write("the picture saved yesterday");
     }
+    ::chmod(QFile::encodeName(folder + "/foto.bmp").constData(), 0444);
     locked.lock();
     QString reason;
     EXPECT_FALSE(bmp_file::save(noisePicture(8, 8), folder + "/nova.bmp", &reason));
@@ -159,6 +179,74 @@ TEST_F(SaveFile, ReadOnlyFolderGivesTheReasonAndLeavesNothingBehind) {
     EXPECT_FALSE(bmp_file::save(noisePicture(8, 8), folder + "/foto.bmp", &reason));
     EXPECT_EQ(entries(folder), QStringList{"foto.bmp"});
     EXPECT_EQ(read(folder + "/foto.bmp"), "the picture saved yesterday");
+}
+
+// Makes files larger than `bytes` fail (EFBIG) while the guard lives, as a full disk would.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit tight{bytes, saved.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &tight);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved); }
+    rlimit saved{};
+};
+
+TEST_F(SaveFile, ReadOnlyFolderStillLetsAWritableFileBeOverwrittenWhenThereIsRoom) {
+    const QString folder = path("locked");
+    const QString file = folder + "/foto.bmp";
+    ReadOnlyFolder locked(folder);
+    {
+        QFile existing(file);
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+        existing.write(QByteArray(5000, 'y'));  // longer than the new picture's file
+    }
+    ::chmod(QFile::encodeName(file).constData(), 0666);
+    locked.lock();
+
+    // No room for the whole new file: refused before a byte of the old one changes.
+    const QImage big = noisePicture(40, 40);  // 6454 bytes
+    QString reason;
+    {
+        FileSizeLimit full(6000);
+        EXPECT_FALSE(bmp_file::save(big, file, &reason));
+    }
+    EXPECT_TRUE(reason.contains("foto.bmp")) << reason.toStdString();
+    EXPECT_EQ(read(file), QByteArray(5000, 'y'));
+
+    const QImage canvas = noisePicture(6, 5);
+    ASSERT_TRUE(bmp_file::save(canvas, file, &reason)) << reason.toStdString();
+    EXPECT_EQ(QFileInfo(file).size(), 54 + 6 * 5 * 4);
+    EXPECT_EQ(QImage(file).convertToFormat(QImage::Format_RGB32), canvas);
+    EXPECT_EQ(entries(folder), QStringList{"foto.bmp"});
+}
+
+TEST_F(SaveFile, TheFileIsOnTheDiskBeforeItTakesTheNameAndTheFolderAfter) {
+    const QString file = path("sync.bmp");
+    {
+        QFile old(file);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    // What each sync was about, and what the final name held at that moment.
+    struct Sync {
+        QString what;
+        QByteArray underTheName;
+    };
+    std::vector<Sync> syncs;
+    using SyncFn = decltype(platform::Services::syncToDisk);
+    platform::ScopedService<SyncFn> watch(platform::services().syncToDisk, [&](int fd) {
+        syncs.push_back(
+            {QFileInfo(QString("/proc/self/fd/%1").arg(fd)).symLinkTarget(), read(file).left(2)});
+        return platform::realSyncToDisk(fd);
+    });
+    ASSERT_TRUE(bmp_file::save(noisePicture(3, 3), file, nullptr));
+    ASSERT_EQ(syncs.size(), 2u);
+    EXPECT_TRUE(syncs[0].what.startsWith(path(".sync.bmp."))) << syncs[0].what.toStdString();
+    EXPECT_EQ(syncs[0].underTheName, "ol");
+    EXPECT_EQ(syncs[1].what, QDir(dir.path()).canonicalPath());
+    EXPECT_EQ(syncs[1].underTheName, "BM");
 }
 
 TEST_F(SaveFile, UnfinishedOrFailedWritesNeverTouchTheTarget) {

@@ -1,4 +1,6 @@
 // Shortcut files and what "Ok" of the options stores, in a temporary HOME.
+#include "platform/shortcut_files.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -6,7 +8,6 @@
 #include <QTemporaryDir>
 
 #include "options/options_apply.h"
-#include "platform/shortcut_files.h"
 #include "settings/settings_error.h"
 
 namespace {

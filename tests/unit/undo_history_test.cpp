@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QImage>
 #include <functional>
+#include <random>
 #include <vector>
 
 #include "support/picture_target.h"
@@ -23,11 +25,9 @@ QImage capture(int w = 48, int h = 32) {
 
 class History : public ::testing::Test {
 protected:
-    // A freehand stroke as the editor records it: the first point, the step, the rest.
+    // A freehand stroke as the editor records it: the step, then the stroke.
     void stroke(QPoint from, QPoint to, QColor c = Qt::red) {
-        canvas.line(from, from, c);
-        h.historyLocked = false;
-        h.SaveUndoStep(canvas);
+        h.recordStep(canvas);
         canvas.line(from, to, c);
     }
     void ctrl(Qt::Key key) { h.pressKey(key, Qt::ControlModifier, canvas); }
@@ -40,16 +40,14 @@ TEST_F(History, WorkedSequenceStepByStep) {
     const QImage c = capture();
     stroke({2, 2}, {20, 2});
     const QImage s1 = canvas.picture;
-    QImage record1 = c;
-    record1.setPixel(2, 2, qRgb(255, 0, 0));
+    const QImage record1 = c;
     EXPECT_EQ(h.record(1).picture.toImage(), record1);
     EXPECT_EQ(h.histPos(), 1);
     EXPECT_EQ(h.histTop(), 1);
 
     stroke({4, 10}, {4, 30}, Qt::blue);
     const QImage s2 = canvas.picture;
-    QImage record2 = s1;
-    record2.setPixel(4, 10, qRgb(0, 0, 255));
+    const QImage record2 = s1;
     EXPECT_EQ(h.record(2).picture.toImage(), record2);
 
     struct Row {
@@ -164,6 +162,37 @@ TEST_F(History, UndoAfterRedoingBackKeepsTheNewestState) {
     EXPECT_EQ(canvas.picture, s2) << "the last stroke was lost";
 }
 
+TEST_F(History, EveryUndoOrRedoThatIsNotAtAnEndShowsTheNextState) {
+    // Three strokes: the states C, S1, S2, S3 in order; the keys walk along them.
+    std::vector<QImage> states{canvas.picture};
+    for (int i = 0; i < 3; ++i) {
+        stroke({2, 4 + 8 * i}, {40, 4 + 8 * i}, QColor::fromHsv(i * 90, 255, 255));
+        states.push_back(canvas.picture);
+    }
+    std::size_t at = states.size() - 1;
+    std::mt19937 rng(15);
+    for (int press = 0; press < 300; ++press) {
+        const bool undo = rng() % 2 == 0;
+        SCOPED_TRACE(testing::Message() << "press " << press << (undo ? " undo" : " redo"));
+        ctrl(undo ? Qt::Key_Z : Qt::Key_Y);
+        at = undo ? (at > 0 ? at - 1 : 0) : std::min(at + 1, states.size() - 1);
+        ASSERT_EQ(canvas.picture, states[at]) << "expected state " << at;
+        ASSERT_GE(h.histPos(), 0);
+        ASSERT_LE(h.histPos(), h.histTop());
+    }
+    // A stroke made while an older state shows (here after a redo) goes on from that state.
+    for (; at > 0; --at) {
+        ctrl(Qt::Key_Z);
+    }
+    ctrl(Qt::Key_Y);
+    ASSERT_EQ(canvas.picture, states[1]);
+    stroke({30, 28}, {40, 28}, Qt::yellow);
+    ctrl(Qt::Key_Z);
+    EXPECT_EQ(canvas.picture, states[1]);
+    ctrl(Qt::Key_Z);
+    EXPECT_EQ(canvas.picture, states[0]);
+}
+
 TEST_F(History, ResetLocksTheKeysUntilAStepClearsTheLock) {
     stroke({2, 2}, {20, 2});
     stroke({2, 8}, {20, 8});
@@ -258,6 +287,37 @@ TEST(HistoryMemory, HundredShortStrokesOn4kCanvasStayFarBelowHundredCopies) {
     EXPECT_LE(h.bytesHeld(), 64u * 1024 * 1024);
     EXPECT_LT(h.bytesHeld(), 2 * canvasBytes);
     EXPECT_GE(h.bytesHeld(), canvasBytes);  // one whole picture at least
+}
+
+TEST(HistoryMemory, GrowsUpHoldAboutTheAddedBandsAndUndoExactly) {
+    PictureTarget canvas(capture(1280, 720));
+    UndoHistory h;
+    const double canvasBytes = canvas.picture.sizeInBytes();
+    auto digest = [&canvas] {
+        const QImage& p = canvas.picture;
+        return QCryptographicHash::hash(QByteArrayView(p.constBits(), p.sizeInBytes()),
+                                        QCryptographicHash::Sha1);
+    };
+    std::vector<QByteArray> shown;  // before each grow, then the newest
+    constexpr int kGrows = 50, kBand = 20;
+    for (int i = 0; i < kGrows; ++i) {
+        shown.push_back(digest());
+        h.recordStep(canvas);  // as a grow does, before the growth
+        QImage grown(1280, canvas.picture.height() + kBand, QImage::Format_RGB32);
+        grown.fill(QColor::fromHsv(i * 7, 200, 255));
+        QPainter(&grown).drawImage(0, kBand, canvas.picture);
+        canvas.picture = grown;
+    }
+    shown.push_back(digest());
+    EXPECT_LE(h.bytesHeld(), 1.5 * (kGrows * kBand * 1280 * 4 + canvasBytes));
+    for (int i = kGrows - 1; i >= 0; --i) {
+        h.pressKey(Qt::Key_Z, Qt::ControlModifier, canvas);
+        ASSERT_EQ(digest(), shown[i]) << "undo to step " << i + 1;
+    }
+    for (int i = 1; i <= kGrows; ++i) {
+        h.pressKey(Qt::Key_Y, Qt::ControlModifier, canvas);
+        ASSERT_EQ(digest(), shown[i]) << "redo to step " << i + 1;
+    }
 }
 
 }  // namespace
