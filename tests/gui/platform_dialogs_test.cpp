@@ -4,7 +4,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -93,6 +96,65 @@ TEST(SaveDialog, AsksBeforeReplacingAndAddsTheDefaultSuffix) {
     EXPECT_EQ(
         platform::realChooseSaveFile(nullptr, {"Salvar Imagem", "Bitmap Files (*.bmp)", "bmp"}),
         QString());
+}
+
+// The texts Qt draws itself, in the program's language: the colour dialog, the save dialog and
+// its question before replacing a file, and their buttons.
+TEST(StandardDialogs, SpeakPortuguese) {
+    runAgainAfterAnEndedProgram();
+    const auto buttonTexts = [](QWidget* d) {
+        QStringList texts;
+        for (auto* b : d->findChildren<QPushButton*>()) {
+            texts << b->text();
+        }
+        return texts;
+    };
+    QString title;
+    QStringList buttons;
+    whenShown<QColorDialog>([&](QColorDialog* d) {
+        title = d->windowTitle();
+        buttons = buttonTexts(d);
+        d->reject();
+    });
+    platform::realChooseColor(nullptr, Qt::white);
+    EXPECT_EQ(title, "Selecionar cor");
+    EXPECT_TRUE(buttons.contains("OK") && buttons.contains("Cancelar"))
+        << buttons.join('|').toStdString();
+
+    QTemporaryDir dir;
+    QFile existing(dir.filePath("foto.bmp"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    QStringList labels;
+    QString question;
+    QStringList answers;
+    whenShown<QFileDialog>([&](QFileDialog* d) {
+        for (auto* label : d->findChildren<QLabel*>()) {
+            labels << label->text();
+        }
+        buttons = buttonTexts(d);
+        d->setDirectory(dir.path());
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            question = box->text();
+            for (auto* b : box->buttons()) {
+                answers << b->text();
+            }
+            box->reject();  // "no": the dialog stays
+            QTimer::singleShot(0, d, &QDialog::reject);
+        });
+        auto* name = d->findChild<QLineEdit*>("fileNameEdit");
+        name->setText("foto");
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    EXPECT_EQ(
+        platform::realChooseSaveFile(nullptr, {"Salvar Imagem", "Bitmap Files (*.bmp)", "bmp"}),
+        QString());
+    EXPECT_TRUE(labels.contains("Procurar em:") && labels.contains("&Nome do arquivo:"))
+        << labels.join('|').toStdString();
+    EXPECT_TRUE(buttons.contains("&Salvar") && buttons.contains("Cancelar"))
+        << buttons.join('|').toStdString();
+    EXPECT_EQ(question, "foto.bmp já existe.\nDeseja substituí-la?");
+    EXPECT_EQ(answers, QStringList({"&Sim", "&Não"}));
 }
 
 }  // namespace
