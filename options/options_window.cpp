@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <tuple>
 
 #include "options/autostart_caption.h"
 #include "options/options_apply.h"
@@ -49,6 +50,24 @@ QRect row(const QGroupBox* g, int n, int left, int width) {
     return {left, g->contentsRect().top() + 1 + n * kRowHeight, width, kRowHeight};
 }
 
+struct Option {
+    const char* name;
+    QString text;
+    QString tip;
+};
+
+// A captioned group `top` pixels down holding two option buttons side by side: one choice.
+std::tuple<QGroupBox*, QRadioButton*, QRadioButton*> choiceGroup(QWidget* parent, const char* name,
+                                                                 const QString& title, int top,
+                                                                 const Option& first,
+                                                                 const Option& second) {
+    QGroupBox* g = group(parent, name, title, {8, top, 232, 38});
+    auto* a = make<QRadioButton>(g, first.name, first.text, first.tip, row(g, 0, 10, 100));
+    auto* b = make<QRadioButton>(g, second.name, second.text, second.tip, row(g, 0, 120, 100));
+    controls::exclusive(parent, {a, b});
+    return {g, a, b};
+}
+
 const char* flag(bool on) {
     return on ? "1" : "0";
 }
@@ -69,27 +88,20 @@ LC_Form4_config::LC_Form4_config() : LcForm("LC_Form4_config") {
 void LC_Form4_config::buildControls() {
     // Four groups one under the other, then the remake box beside the button. Inside a group
     // the rows start below its caption and frame line, wherever this desktop's style draws them.
-    Frame1 = group(this, "Frame1", QStringLiteral("Iniciar com:"), {8, 4, 232, 38});
-    optMax = make<QRadioButton>(Frame1, "optMax", QStringLiteral("Versão max"),
-                                QStringLiteral(" Versão estendida do aplicativo "),
-                                row(Frame1, 0, 10, 100));
-    optMini =
-        make<QRadioButton>(Frame1, "optMini", QStringLiteral("Versão mini"),
-                           QStringLiteral(" Versão mini do aplicativo "), row(Frame1, 0, 120, 100));
-    Frame3 = group(this, "Frame3", QStringLiteral("Ao esconder, ir para:"), {8, 44, 232, 38});
-    optTaskbar =
-        make<QRadioButton>(Frame3, "optTaskbar", QStringLiteral("Taskbar"),
-                           QStringLiteral(" Ir para a barra de tarefas "), row(Frame3, 0, 10, 100));
-    optTray =
-        make<QRadioButton>(Frame3, "optTray", QStringLiteral("System tray"),
-                           QStringLiteral(" Ir para o system tray "), row(Frame3, 0, 120, 100));
-    frmInicio = group(this, "frmInicio", QStringLiteral("Iniciar no tray:"), {8, 84, 232, 38});
-    optMinimized1 = make<QRadioButton>(frmInicio, "optMinimized1", QStringLiteral("Sim"),
-                                       QStringLiteral(" Iniciar o aplicativo no system tray "),
-                                       row(frmInicio, 0, 10, 100));
-    optMinimized0 =
-        make<QRadioButton>(frmInicio, "optMinimized0", QStringLiteral("Não"),
-                           QStringLiteral(" Iniciar em modo normal "), row(frmInicio, 0, 120, 100));
+    std::tie(Frame1, optMax, optMini) = choiceGroup(
+        this, "Frame1", QStringLiteral("Iniciar com:"), 4,
+        {"optMax", QStringLiteral("Versão max"),
+         QStringLiteral(" Versão estendida do aplicativo ")},
+        {"optMini", QStringLiteral("Versão mini"), QStringLiteral(" Versão mini do aplicativo ")});
+    std::tie(Frame3, optTaskbar, optTray) = choiceGroup(
+        this, "Frame3", QStringLiteral("Ao esconder, ir para:"), 44,
+        {"optTaskbar", QStringLiteral("Taskbar"), QStringLiteral(" Ir para a barra de tarefas ")},
+        {"optTray", QStringLiteral("System tray"), QStringLiteral(" Ir para o system tray ")});
+    std::tie(frmInicio, optMinimized1, optMinimized0) = choiceGroup(
+        this, "frmInicio", QStringLiteral("Iniciar no tray:"), 84,
+        {"optMinimized1", QStringLiteral("Sim"),
+         QStringLiteral(" Iniciar o aplicativo no system tray ")},
+        {"optMinimized0", QStringLiteral("Não"), QStringLiteral(" Iniciar em modo normal ")});
     frmAtalhos = group(this, "frmAtalhos", QStringLiteral("Atalhos:"), {8, 124, 232, 54});
     chkDesktop = make<QCheckBox>(frmAtalhos, "chkDesktop", QStringLiteral("Desktop"),
                                  QStringLiteral(" Ícone na área de trabalho/desktop "),
@@ -117,9 +129,6 @@ void LC_Form4_config::buildControls() {
             [this](bool on) { labels_.lblMenu = QString::fromLatin1(flag(on)); });
     connect(chkWindows, &QCheckBox::toggled, this,
             [this](bool on) { labels_.lblWindows = QString::fromLatin1(flag(on)); });
-    controls::exclusive(this, {optMax, optMini});
-    controls::exclusive(this, {optTaskbar, optTray});
-    controls::exclusive(this, {optMinimized1, optMinimized0});
     connect(btnUpdate, &QPushButton::clicked, this, &LC_Form4_config::btnUpdate_Click);
 
     TimerMensagem = new QTimer(this);
