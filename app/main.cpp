@@ -1,8 +1,8 @@
-#include <QApplication>
-
+#include "app/lumacap_application.h"
 #include "app/program.h"
 #include "platform/font_warmup.h"
 #include "platform/start_failure_guard.h"
+#include "ui/dialog_language.h"
 #include "ui/forms.h"
 #include "ui/look.h"
 
@@ -11,12 +11,13 @@ int main(int argc, char* argv[]) {
     platform::StartFailureGuard guard;
     // The font configuration is read while the display connection is being made.
     platform::FontWarmUp fonts;
-    QApplication app(argc, argv);
+    LumacapApplication app(argc, argv);
     fonts.finish();
     guard.finish();
     // Hiding to the tray closes no window, and the program ends only with the main window.
     QApplication::setQuitOnLastWindowClosed(false);
     applyLook();
+    usePortugueseDialogs();
     Forms forms;
     if (startProgram(QCoreApplication::applicationDirPath()) != 0) {
         return 1;

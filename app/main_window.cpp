@@ -42,6 +42,7 @@ LC_Form1_Ini::LC_Form1_Ini() : LcForm("LC_Form1_Ini") {
     buildControls();
     buildHiddenArea();
     wireControls();
+    controls::fitToStyle(this);
 }
 
 LC_Form1_Ini::~LC_Form1_Ini() {
@@ -70,6 +71,8 @@ void LC_Form1_Ini::buildControls() {
     OptAction1 = make<QRadioButton>(this, "OptAction1", 2420, 815, 855, 200);
     OptAction1->setText(QStringLiteral("Copiar"));
     OptAction1->setToolTip(QStringLiteral(" Copiar imagem para o clipboard "));
+    controls::exclusive(this, {OptCapture0, OptCapture1, OptCapture2});
+    controls::exclusive(this, {OptAction0, OptAction1});
 
     Shape1 = make<QFrame>(this, "Shape1", 230, 1100, 3275, 15);
     Shape1->setFrameShape(QFrame::NoFrame);
@@ -117,6 +120,9 @@ void LC_Form1_Ini::buildControls() {
                                 QStringLiteral(" Salvar valores "));
     Frame2->setAutoFillBackground(true);  // in view, it covers the rows below
     Frame2->raise();
+    // But not the action choice above them: its round marks reach the frame's first row.
+    OptAction0->raise();
+    OptAction1->raise();
 }
 
 void LC_Form1_Ini::buildHiddenArea() {
@@ -195,6 +201,9 @@ void LC_Form1_Ini::TimerFormNothing_Timer() {
 }
 
 void LC_Form1_Ini::openBeside(QWidget* target, const QString& formName) {
+    if (!target) {
+        return;  // the program is ending: no window is made
+    }
     // A window closed less than 250 ms ago still waits to be unloaded by name: finish that now,
     // or the name written below would make the pending unload take the window being opened.
     if (TimerFormNothing->isActive()) {

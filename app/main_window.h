@@ -38,7 +38,6 @@ public:
     MainLabels& labels() override { return labels_; }
     QWidget* faceInUse() override;
     void hideSoon() override;
-    void cancelHideSoon() override;
     void unloadSoon(const QString& formName) override;
     void endMessage() override;
     CaptureMode captureMode() const override;

@@ -73,8 +73,11 @@ void LC_Form1_Ini::FunctionCapture() {
     if (Forms::instance().ifLoaded<LC_Form2_cap>()) {
         return;  // a capture is under way already
     }
-    rememberSize();
     auto* overlay = Forms::instance().get<LC_Form2_cap>();
+    if (!overlay) {
+        return;  // the program is ending
+    }
+    rememberSize();
     LC_Mod3_Transparencia::SetTransparency(overlay, kOverlayOpacityPercent, true);
 
     const QSize screen = primaryScreenSize();

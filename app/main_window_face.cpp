@@ -12,7 +12,9 @@ QWidget* LC_Form1_Ini::faceInUse() {
     if (labels_.lblToggleMax != QLatin1String("0")) {
         return this;
     }
-    return Forms::instance().get<LC_Form7_mini>();
+    // While the program ends no toolbar is made; this window stands for it.
+    QWidget* toolbar = Forms::instance().get<LC_Form7_mini>();
+    return toolbar ? toolbar : this;
 }
 
 void LC_Form1_Ini::hideSoon() {
@@ -20,11 +22,9 @@ void LC_Form1_Ini::hideSoon() {
     TimerHideForm->start();
 }
 
-void LC_Form1_Ini::cancelHideSoon() {
-    TimerHideForm->stop();
-}
-
 void LC_Form1_Ini::unloadSoon(const QString& formName) {
+    // The window hands back: the main window, or the face it brought back, must stay.
+    TimerHideForm->stop();
     labels_.lblFormNothing = formName;
     TimerFormNothing->setInterval(250);
     TimerFormNothing->start();

@@ -35,7 +35,12 @@ void LC_Form1_Ini::TrayIcon_Click() {
 }
 
 void LC_Form1_Ini::MinimizeToTaskbar() {
-    showMinimized();
+    // The face in use goes to the taskbar; restored from there it is the one face on screen.
+    QWidget* face = faceInUse();
+    if (face != this) {
+        hide();
+    }
+    face->showMinimized();
 }
 
 void LC_Form1_Ini::btnPosition_Click() {

@@ -25,8 +25,9 @@ void LC_Form1_Ini::Form_Load() {
     labels_.lblToggleMax = labels_.lblMax;
     txtWidth->setText(row.fixWidth);
     txtHeight->setText(row.fixHeight);
-    labels_.lblMiniLeft = row.miniLeft;
-    labels_.lblMiniTop = row.miniTop;
+    // As the toolbar reads them: a number of twips, "0" for centred.
+    labels_.lblMiniLeft = QString::number(v.miniLeft);
+    labels_.lblMiniTop = QString::number(v.miniTop);
 
     // Step 7: the stored place, or centred on the screen (twips).
     const QRect screen = QGuiApplication::primaryScreen()->geometry();

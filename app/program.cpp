@@ -13,7 +13,9 @@ int startProgram(const QString& dir) {
     platform::setProgramDir(dir);
     LC_Mod1_BD::SetDatabasePath(dir);
     try {
-        Forms::instance().get<LC_Form1_Ini>();
+        if (!Forms::instance().get<LC_Form1_Ini>()) {
+            return 1;  // asked to start while ending: nothing to show
+        }
     } catch (const SettingsError& e) {
         Forms::instance().destroyAll();
         std::fprintf(stderr, "Lumacap: %s\n", e.message().toLocal8Bit().constData());

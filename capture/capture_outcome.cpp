@@ -46,7 +46,7 @@ void confirm(MainFace& face, Kind kind) {
     const QString text = area ? QStringLiteral("Área copiada!") : QStringLiteral("Tela copiada!");
     auto& beep = platform::services().beep;
     QWidget* main = face.mainWindow();
-    const bool mainInUse = !area || face.labels().lblToggleMax == QLatin1String("1");
+    const bool mainInUse = face.labels().lblToggleMax != QLatin1String("0");
     QPoint place;
     if (mainInUse && face.hideAfterCapture()) {
         beep();
@@ -86,10 +86,10 @@ void deliver(Kind kind, QSize size) {
 
 void nothingCaptured() {
     if (MainFace* face = mainFace()) {
-        QWidget* main = face->mainWindow();
-        main->show();
-        main->raise();
-        main->activateWindow();
+        QWidget* window = face->faceInUse();
+        window->show();
+        window->raise();
+        window->activateWindow();
     }
 }
 

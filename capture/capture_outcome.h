@@ -13,8 +13,8 @@ enum class Kind { WholeScreen, Area };
 // clipboard. `size` is the capture's size in pixels.
 void deliver(Kind kind, QSize size);
 
-// Nothing was captured (no area marked, or cancelled): the main window comes back with the
-// focus, whichever face was in use.
+// Nothing was captured (no area marked, or cancelled): the face in use comes back with the
+// focus, and it alone.
 void nothingCaptured();
 
 // The screen could not be read: the face in use comes back and a message says why.

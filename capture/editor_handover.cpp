@@ -6,13 +6,16 @@
 namespace editor_handover {
 
 namespace {
+// Null only while the program ends, when no window is made.
 LC_Form3_pic* editor() {
     return Forms::instance().get<LC_Form3_pic>();
 }
 }  // namespace
 
 void hideEditor() {
-    editor()->hide();
+    if (LC_Form3_pic* e = editor()) {
+        e->hide();
+    }
 }
 
 QRect shownEditorFrame() {
@@ -21,15 +24,21 @@ QRect shownEditorFrame() {
 }
 
 void putCapture(const QImage& picture, bool keepAsUnedited) {
-    editor()->putCapture(picture, keepAsUnedited);
+    if (LC_Form3_pic* e = editor()) {
+        e->putCapture(picture, keepAsUnedited);
+    }
 }
 
 QImage canvasImage() {
-    return editor()->canvasImage();
+    LC_Form3_pic* e = editor();
+    return e ? e->canvasImage() : QImage();
 }
 
 void showEditor(const EditorPlacement& placement) {
     LC_Form3_pic* e = editor();
+    if (!e) {
+        return;
+    }
     e->placeEditor(placement);
     e->show();
     e->raise();

@@ -63,6 +63,7 @@ LC_Form3_pic::LC_Form3_pic() : LcForm("LC_Form3_pic") {
 
     buildHolders();
     buildControls();
+    controls::fitToStyle(this);
     wireControls();
     textTool_ = new TextTool(this);          // owned by the editor
     stickerPanel_ = new StickerPanel(this);  // owned by the editor

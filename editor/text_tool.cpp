@@ -11,6 +11,7 @@
 #include "editor/mouse_hook.h"
 #include "editor/swatch.h"
 #include "platform/services.h"
+#include "ui/controls.h"
 #include "ui/picture_button.h"
 #include "ui/units.h"
 
@@ -41,6 +42,7 @@ void TextTool::btnText_Click() {
         if (choice.accepted) {
             editor_->PicDrawBox->setFont(choice.font);
             editor_->TextPic->setFont(choice.font);
+            controls::fitToStyle(editor_->fraText);  // the box and its frame show the new font
         }
     } else if (editor_->labels().lblText.toInt() == 0) {
         editor_->TextPic->setGeometry(editor_->TextPic->x(), 0, editor_->TextPic->width(),

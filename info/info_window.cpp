@@ -39,8 +39,6 @@ void InfoWindow::Form_Unload() {
         return;
     }
     QWidget* main = face->mainWindow();
-    // Closed before the main window's hiding came due: that hiding must not follow the return.
-    face->cancelHideSoon();
     using namespace window_metrics;
     setLeftTw(main, leftTw(this));
     setTopTw(main, topTw(this) -

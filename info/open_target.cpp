@@ -1,7 +1,9 @@
 #include "info/open_target.h"
 
 #include <QFileInfo>
+#include <QPointer>
 #include <QUrl>
+#include <QWidget>
 
 #include "platform/services.h"
 
@@ -14,35 +16,40 @@ void tell(QWidget* parent, const QString& text) {
                                  platform::MessageIcon::Critical);
 }
 
+// Hands `url` to the desktop; `failure` is told if the desktop's opener fails. The window that
+// asked may be closed by then: the message then stands alone.
+void open(const QUrl& url, QWidget* parent, const QString& failure) {
+    QPointer<QWidget> asker(parent);
+    platform::services().openUrl(url, [asker, failure](bool opened) {
+        if (!opened) {
+            tell(asker.data(), failure);
+        }
+    });
+}
+
 }  // namespace
 
-bool openDocument(const QString& path, QWidget* parent) {
+void openDocument(const QString& path, QWidget* parent) {
     const QFileInfo file(path);
     const QString head = QStringLiteral("Não foi possível abrir o documento:\n%1\n\n").arg(path);
     if (!file.isFile()) {
         tell(parent, head + QStringLiteral("O arquivo não foi encontrado."));
-        return false;
+        return;
     }
     if (!file.isReadable()) {
         tell(parent, head + QStringLiteral("Não há permissão para ler o arquivo."));
-        return false;
+        return;
     }
     // A file URL keeps a path with spaces as one argument for the viewer.
-    if (!platform::services().openUrl(QUrl::fromLocalFile(file.absoluteFilePath()))) {
-        tell(parent, head + QStringLiteral("Não há neste sistema um programa para abri-lo."));
-        return false;
-    }
-    return true;
+    open(QUrl::fromLocalFile(file.absoluteFilePath()), parent,
+         head + QStringLiteral("Não há neste sistema um programa para abri-lo."));
 }
 
-bool openAddress(const QString& url, QWidget* parent) {
-    if (!platform::services().openUrl(QUrl(url))) {
-        tell(parent, QStringLiteral("Não foi possível abrir o endereço:\n%1\n\nNão há neste "
-                                    "sistema um navegador para abri-lo.")
-                         .arg(url));
-        return false;
-    }
-    return true;
+void openAddress(const QString& url, QWidget* parent) {
+    open(QUrl(url), parent,
+         QStringLiteral("Não foi possível abrir o endereço:\n%1\n\nNão há neste "
+                        "sistema um navegador para abri-lo.")
+             .arg(url));
 }
 
 }  // namespace open_target

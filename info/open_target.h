@@ -5,13 +5,14 @@
 class QWidget;
 
 // Hands a document or a web address to the desktop's default program. Neither opens silently
-// wrong: a missing or unreadable document, or a desktop that has no program to open it, is
-// told to the user in a message box naming what could not be opened.
+// wrong: a missing or unreadable document, or a desktop whose opener fails (no program for it,
+// or the program failed), is told to the user in a message box naming what could not be opened.
+// The opener's answer comes later; the interface goes on meanwhile.
 namespace open_target {
 
-// Opens the file at `path` (absolute). True when the desktop took it.
-bool openDocument(const QString& path, QWidget* parent);
-// Opens the web address `url`. True when the desktop took it.
-bool openAddress(const QString& url, QWidget* parent);
+// Opens the file at `path` (absolute).
+void openDocument(const QString& path, QWidget* parent);
+// Opens the web address `url`.
+void openAddress(const QString& url, QWidget* parent);
 
 }  // namespace open_target

@@ -14,7 +14,7 @@ const char* flag(bool on) {
 }  // namespace
 
 OptionsResult applyOptions(const OptionsChoice& choice,
-                           const std::function<void(const QString&)>& execute) {
+                           const std::function<void(const SettingsStatement&)>& execute) {
     OptionsResult r;
     const auto& flags = choice.remakeShortcuts ? choice.shortcutsNow : choice.shortcutsStored;
     if (choice.remakeShortcuts) {

@@ -5,6 +5,8 @@
 #include <array>
 #include <functional>
 
+#include "settings/statements.h"
+
 // What "Ok" of the options window stores and which shortcut files it makes, without the window.
 struct OptionsChoice {
     bool remakeShortcuts = false;
@@ -28,4 +30,4 @@ struct OptionsResult {
 // Runs every step whatever fails before it: remakes the shortcuts when asked, then stores the
 // choices with the options statement through `execute` (which throws SettingsError on failure).
 OptionsResult applyOptions(const OptionsChoice& choice,
-                           const std::function<void(const QString&)>& execute);
+                           const std::function<void(const SettingsStatement&)>& execute);

@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <tuple>
 
+#include "options/autostart_caption.h"
 #include "options/options_apply.h"
 #include "platform/program_dir.h"
 #include "platform/services.h"
@@ -37,7 +39,33 @@ QGroupBox* group(QWidget* parent, const char* name, const QString& title, QRect 
     g->setObjectName(QString::fromLatin1(name));
     g->setGeometry(px);
     controls::setBackground(g, Qt::white);
+    g->ensurePolished();  // its inside depends on the style and font it is drawn with
     return g;
+}
+
+// Row `n` of a group, `left` and `width` pixels: rows of option buttons and check boxes start
+// inside the group, a pixel below its caption and frame line, one under the other.
+QRect row(const QGroupBox* g, int n, int left, int width) {
+    constexpr int kRowHeight = 16;  // the style's 14-pixel mark with a pixel free around it
+    return {left, g->contentsRect().top() + 1 + n * kRowHeight, width, kRowHeight};
+}
+
+struct Option {
+    const char* name;
+    QString text;
+    QString tip;
+};
+
+// A captioned group `top` pixels down holding two option buttons side by side: one choice.
+std::tuple<QGroupBox*, QRadioButton*, QRadioButton*> choiceGroup(QWidget* parent, const char* name,
+                                                                 const QString& title, int top,
+                                                                 const Option& first,
+                                                                 const Option& second) {
+    QGroupBox* g = group(parent, name, title, {8, top, 232, 38});
+    auto* a = make<QRadioButton>(g, first.name, first.text, first.tip, row(g, 0, 10, 100));
+    auto* b = make<QRadioButton>(g, second.name, second.text, second.tip, row(g, 0, 120, 100));
+    controls::exclusive(parent, {a, b});
+    return {g, a, b};
 }
 
 const char* flag(bool on) {
@@ -58,43 +86,41 @@ LC_Form4_config::LC_Form4_config() : LcForm("LC_Form4_config") {
 }
 
 void LC_Form4_config::buildControls() {
-    // Four groups one under the other, then the remake box beside the button.
-    Frame1 = group(this, "Frame1", QStringLiteral("Iniciar com:"), {8, 4, 232, 38});
-    optMax =
-        make<QRadioButton>(Frame1, "optMax", QStringLiteral("Versão max"),
-                           QStringLiteral(" Versão estendida do aplicativo "), {10, 16, 100, 18});
-    optMini = make<QRadioButton>(Frame1, "optMini", QStringLiteral("Versão mini"),
-                                 QStringLiteral(" Versão mini do aplicativo "), {120, 16, 100, 18});
-    Frame3 = group(this, "Frame3", QStringLiteral("Ao esconder, ir para:"), {8, 44, 232, 38});
-    optTaskbar =
-        make<QRadioButton>(Frame3, "optTaskbar", QStringLiteral("Taskbar"),
-                           QStringLiteral(" Ir para a barra de tarefas "), {10, 16, 100, 18});
-    optTray = make<QRadioButton>(Frame3, "optTray", QStringLiteral("System tray"),
-                                 QStringLiteral(" Ir para o system tray "), {120, 16, 100, 18});
-    frmInicio = group(this, "frmInicio", QStringLiteral("Iniciar no tray:"), {8, 84, 232, 38});
-    optMinimized1 = make<QRadioButton>(frmInicio, "optMinimized1", QStringLiteral("Sim"),
-                                       QStringLiteral(" Iniciar o aplicativo no system tray "),
-                                       {10, 16, 100, 18});
-    optMinimized0 =
-        make<QRadioButton>(frmInicio, "optMinimized0", QStringLiteral("Não"),
-                           QStringLiteral(" Iniciar em modo normal "), {120, 16, 100, 18});
+    // Four groups one under the other, then the remake box beside the button. Inside a group
+    // the rows start below its caption and frame line, wherever this desktop's style draws them.
+    std::tie(Frame1, optMax, optMini) = choiceGroup(
+        this, "Frame1", QStringLiteral("Iniciar com:"), 4,
+        {"optMax", QStringLiteral("Versão max"),
+         QStringLiteral(" Versão estendida do aplicativo ")},
+        {"optMini", QStringLiteral("Versão mini"), QStringLiteral(" Versão mini do aplicativo ")});
+    std::tie(Frame3, optTaskbar, optTray) = choiceGroup(
+        this, "Frame3", QStringLiteral("Ao esconder, ir para:"), 44,
+        {"optTaskbar", QStringLiteral("Taskbar"), QStringLiteral(" Ir para a barra de tarefas ")},
+        {"optTray", QStringLiteral("System tray"), QStringLiteral(" Ir para o system tray ")});
+    std::tie(frmInicio, optMinimized1, optMinimized0) = choiceGroup(
+        this, "frmInicio", QStringLiteral("Iniciar no tray:"), 84,
+        {"optMinimized1", QStringLiteral("Sim"),
+         QStringLiteral(" Iniciar o aplicativo no system tray ")},
+        {"optMinimized0", QStringLiteral("Não"), QStringLiteral(" Iniciar em modo normal ")});
     frmAtalhos = group(this, "frmAtalhos", QStringLiteral("Atalhos:"), {8, 124, 232, 54});
-    chkDesktop =
-        make<QCheckBox>(frmAtalhos, "chkDesktop", QStringLiteral("Desktop"),
-                        QStringLiteral(" Ícone na área de trabalho/desktop "), {10, 16, 100, 18});
-    chkMenu = make<QCheckBox>(frmAtalhos, "chkMenu", QStringLiteral("Menu iniciar"),
-                              QStringLiteral(" Ícone no menu Iniciar "), {120, 16, 108, 18});
-    chkWindows = make<QCheckBox>(frmAtalhos, "chkWindows", QStringLiteral("Iniciar com Windows"),
+    chkDesktop = make<QCheckBox>(frmAtalhos, "chkDesktop", QStringLiteral("Desktop"),
+                                 QStringLiteral(" Ícone na área de trabalho/desktop "),
+                                 row(frmAtalhos, 0, 10, 100));
+    chkMenu =
+        make<QCheckBox>(frmAtalhos, "chkMenu", QStringLiteral("Menu iniciar"),
+                        QStringLiteral(" Ícone no menu Iniciar "), row(frmAtalhos, 0, 120, 108));
+    chkWindows = make<QCheckBox>(frmAtalhos, "chkWindows", QString::fromUtf8(kAutostartCaption),
                                  QStringLiteral(" Iniciar automaticamente com o Windows "),
-                                 {10, 33, 200, 18});
-    Frame2 = group(this, "Frame2", QString(), {8, 180, 150, 24});
+                                 row(frmAtalhos, 1, 10, 200));
+    Frame2 = group(this, "Frame2", QString(), {8, 180, 150, 26});
     chkRemake = make<QCheckBox>(
         Frame2, "chkRemake", QStringLiteral("Refazer atalhos"),
         QStringLiteral(
             " Marque essa opção se quiser que todos os atalhos marcados sejam refeitos "),
-        {8, 3, 136, 18});
+        row(Frame2, 0, 8, 136));
     btnUpdate =
-        make<QPushButton>(this, "btnUpdate", QStringLiteral("Ok"), QString(), {166, 180, 74, 24});
+        make<QPushButton>(this, "btnUpdate", QStringLiteral("Ok"), QString(), {166, 180, 74, 26});
+    controls::fitToStyle(this);
 
     // The hidden labels follow the boxes whenever their value changes, also when set by code.
     connect(chkDesktop, &QCheckBox::toggled, this,

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QUrl>
+#include <functional>
 
 namespace platform {
-bool realOpenUrl(const QUrl& url);
+void realOpenUrl(const QUrl& url, std::function<void(bool opened)> done);
 }

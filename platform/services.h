@@ -44,8 +44,9 @@ struct Services {
     std::function<Qt::KeyboardModifiers()> keyboardModifiers;
     // The pointer's position on the screen, in pixels.
     std::function<QPoint()> cursorPos;
-    // Opens a document or a web address with the desktop's default program.
-    std::function<bool(const QUrl&)> openUrl;
+    // Opens a document or a web address with the desktop's default program. `done` runs later,
+    // on the interface thread, with whether the desktop's opener succeeded.
+    std::function<void(const QUrl&, std::function<void(bool opened)> done)> openUrl;
     // Whether the desktop offers a system tray.
     std::function<bool()> trayAvailable;
     // Whether a compositing manager is running (owner of _NET_WM_CM_S0 on X11).

@@ -30,7 +30,7 @@ SettingsRow LC_Mod1_BD::readSettings() {
     return SettingsRow{f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9]};
 }
 
-void LC_Mod1_BD::execute(const QString& statement) {
+void LC_Mod1_BD::execute(const SettingsStatement& statement) {
     SqliteDb db(path());
-    db.execute(statement);
+    db.execute(statement.text, statement.values);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "settings/settings_row.h"
+#include "settings/statements.h"
 
 // The settings store: one SQLite file beside the program. Each operation opens the file, runs
 // one statement and closes it again.
@@ -18,7 +19,7 @@ public:
     // Reads the settings row. Throws SettingsError naming the file and what is wrong.
     static SettingsRow readSettings();
     // Runs one UPDATE statement. Throws SettingsError when it fails or stores nothing.
-    static void execute(const QString& statement);
+    static void execute(const SettingsStatement& statement);
 
 private:
     static QString& path();

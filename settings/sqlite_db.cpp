@@ -30,8 +30,10 @@ SqliteDb::SqliteDb(const QString& path) : path_(path) {
             QStringLiteral("Não foi possível abrir o arquivo de configurações %1: %2")
                 .arg(path, reason));
     }
-    // A second copy of the program may hold the file for a moment.
-    sqlite3_busy_timeout(db_, 2000);
+    // A second copy of the program holds the file only for one statement, a few milliseconds.
+    // Waiting longer would freeze the windows (this runs on the interface thread): a file held
+    // past this is reported as busy instead.
+    sqlite3_busy_timeout(db_, kBusyWaitMs);
 }
 
 SqliteDb::~SqliteDb() {
@@ -43,12 +45,19 @@ void SqliteDb::fail(const QString& what) const {
                             .arg(path_, what, QString::fromUtf8(sqlite3_errmsg(db_))));
 }
 
-void SqliteDb::execute(const QString& statement) {
+void SqliteDb::execute(const QString& statement, const QStringList& values) {
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(db_, statement.toUtf8().constData(), -1, &raw, nullptr) != SQLITE_OK) {
         fail(QStringLiteral("o comando não pôde ser preparado"));
     }
     Statement stmt(raw);
+    for (int i = 0; i < values.size(); ++i) {
+        const QByteArray text = values[i].toUtf8();
+        if (sqlite3_bind_text(stmt.get(), i + 1, text.constData(), static_cast<int>(text.size()),
+                              SQLITE_TRANSIENT) != SQLITE_OK) {
+            fail(QStringLiteral("um valor não pôde ser passado ao comando"));
+        }
+    }
     const int rc = sqlite3_step(stmt.get());
     if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
         fail(QStringLiteral("o comando falhou"));

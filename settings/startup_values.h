@@ -14,6 +14,8 @@ struct StartupValues {
     int iniMinimized = 0;
     std::optional<int> left;  // twips; empty means centred
     std::optional<int> top;
+    int miniLeft = 0;  // twips; 0 (or empty) means centred
+    int miniTop = 0;
 };
 
 // Throws SettingsError.

@@ -8,30 +8,26 @@ QString selectSettings() {
         "fixHeight FROM Tabela1 where id=1");
 }
 
-QString updatePosition(qint64 left, qint64 top) {
-    return QStringLiteral("update Tabela1 set [left]=") + QString::number(left) +
-           QStringLiteral(",[top]=") + QString::number(top) + QStringLiteral(" where id=1");
+SettingsStatement updatePosition(qint64 left, qint64 top) {
+    return {QStringLiteral("update Tabela1 set [left]=?,[top]=? where id=1"),
+            {QString::number(left), QString::number(top)}};
 }
 
-QString updateMiniPosition(qint64 left, qint64 top) {
-    return QStringLiteral("update Tabela1 set [miniLeft]=") + QString::number(left) +
-           QStringLiteral(",[miniTop]=") + QString::number(top) + QStringLiteral(" where id=1");
+SettingsStatement updateMiniPosition(qint64 left, qint64 top) {
+    return {QStringLiteral("update Tabela1 set [miniLeft]=?,[miniTop]=? where id=1"),
+            {QString::number(left), QString::number(top)}};
 }
 
-QString updateFixedSize(qint64 width, qint64 height) {
-    return QStringLiteral("UPDATE Tabela1 SET [fixWidth]='") + QString::number(width) +
-           QStringLiteral("', [fixHeight]='") + QString::number(height) +
-           QStringLiteral("' WHERE id=") + QStringLiteral("1");
+SettingsStatement updateFixedSize(qint64 width, qint64 height) {
+    return {QStringLiteral("UPDATE Tabela1 SET [fixWidth]=?, [fixHeight]=? WHERE id=1"),
+            {QString::number(width), QString::number(height)}};
 }
 
-QString updateOptions(const QString& iniMinimized, const QString& optTaskbar, const QString& optMax,
-                      const QString& atalhos) {
-    // The values come from option buttons and check boxes ("0"/"1" and 0x1F), never from typing,
-    // so they cannot carry a quote.
-    return QStringLiteral("UPDATE Tabela1 SET [iniMinimized]='") + iniMinimized +
-           QStringLiteral("', [optTaskbar]='") + optTaskbar + QStringLiteral("',  [optMax]='") +
-           optMax + QStringLiteral("',  [atalhos]='") + atalhos + QStringLiteral("' WHERE id=") +
-           QStringLiteral("1");
+SettingsStatement updateOptions(const QString& iniMinimized, const QString& optTaskbar,
+                                const QString& optMax, const QString& atalhos) {
+    return {QStringLiteral("UPDATE Tabela1 SET [iniMinimized]=?, [optTaskbar]=?,  [optMax]=?,  "
+                           "[atalhos]=? WHERE id=1"),
+            {iniMinimized, optTaskbar, optMax, atalhos}};
 }
 
 }  // namespace statements

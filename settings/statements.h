@@ -1,19 +1,28 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-// The five statements the program runs on its settings file, as exact texts.
+// A statement on the settings file: its text, with a placeholder (?) where each value goes, and
+// the values, bound in order as text. Bound values are never read as SQL: a quote in any of them
+// is stored as it is.
+struct SettingsStatement {
+    QString text;
+    QStringList values;
+};
+
+// The five statements the program runs on its settings file.
 namespace statements {
 
 QString selectSettings();
 // Main window position; left and top in twips.
-QString updatePosition(qint64 left, qint64 top);
+SettingsStatement updatePosition(qint64 left, qint64 top);
 // Compact toolbar position; left and top in twips.
-QString updateMiniPosition(qint64 left, qint64 top);
+SettingsStatement updateMiniPosition(qint64 left, qint64 top);
 // Fixed capture size in pixels.
-QString updateFixedSize(qint64 width, qint64 height);
+SettingsStatement updateFixedSize(qint64 width, qint64 height);
 // Options window: start hidden, hide target, start face, shortcut flags (joined with 0x1F).
-QString updateOptions(const QString& iniMinimized, const QString& optTaskbar, const QString& optMax,
-                      const QString& atalhos);
+SettingsStatement updateOptions(const QString& iniMinimized, const QString& optTaskbar,
+                                const QString& optMax, const QString& atalhos);
 
 }  // namespace statements

@@ -6,7 +6,7 @@
 #include "settings/lc_mod1_bd.h"
 #include "settings/settings_error.h"
 
-bool storeSetting(QWidget* parent, const QString& statement) {
+bool storeSetting(QWidget* parent, const SettingsStatement& statement) {
     try {
         LC_Mod1_BD::execute(statement);
         return true;

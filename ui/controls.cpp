@@ -1,12 +1,66 @@
 #include "ui/controls.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
 
 #include "ui/picture_button.h"
 #include "ui/pictures.h"
 
 namespace controls {
+
+namespace {
+
+// The least height at which the style draws `w` whole; 0 for a control this rule leaves alone.
+int wholeHeight(QWidget* w) {
+    w->ensurePolished();
+    const int text = w->fontMetrics().height();
+    if (qobject_cast<QRadioButton*>(w)) {
+        return std::max(w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, w),
+                        text);
+    }
+    if (qobject_cast<QCheckBox*>(w)) {
+        return std::max(w->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, w), text);
+    }
+    if (auto* box = qobject_cast<QLineEdit*>(w)) {
+        // One line of text inside the frame and the box's own margins.
+        const int frame =
+            box->hasFrame() ? w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w) : 0;
+        const QMargins inner = box->textMargins() + box->contentsMargins();
+        return text + 2 * frame + inner.top() + inner.bottom();
+    }
+    return 0;
+}
+
+// A frame (not a window) that `w` sticks out of grows to hold it.
+void holdInParent(QWidget* w) {
+    QWidget* parent = w->parentWidget();
+    if (!parent || parent->isWindow() || !parent->rect().intersects(w->geometry()) ||
+        parent->rect().contains(w->geometry())) {
+        return;
+    }
+    const QRect needed = parent->rect() | w->geometry();
+    parent->setMinimumSize(std::max(parent->minimumWidth(), needed.right() + 1),
+                           std::max(parent->minimumHeight(), needed.bottom() + 1));
+}
+
+}  // namespace
+
+void fitToStyle(QWidget* root) {
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        const int needed = wholeHeight(w);
+        if (needed == 0) {
+            continue;
+        }
+        // A minimum, so that a later move or resize by the program keeps it too.
+        w->setMinimumHeight(needed);
+        holdInParent(w);
+    }
+}
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int l, int t, int w, int h) {
     auto* label = make<QLabel>(parent, name, l, t, w, h);
@@ -39,6 +93,15 @@ QFrame* outline(QWidget* parent, const char* name, int l, int t, int w, int h,
     setTextColour(f, colour);
     f->setAttribute(Qt::WA_TransparentForMouseEvents);
     return f;
+}
+
+QButtonGroup* exclusive(QWidget* owner, std::initializer_list<QAbstractButton*> buttons) {
+    auto* group = new QButtonGroup(owner);  // owned by `owner`
+    group->setExclusive(true);
+    for (QAbstractButton* b : buttons) {
+        group->addButton(b);
+    }
+    return group;
 }
 
 void setTextColour(QWidget* w, const QColor& colour) {

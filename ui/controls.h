@@ -3,10 +3,13 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <initializer_list>
 
 #include "ui/units.h"
 
 class PictureButton;
+class QAbstractButton;
+class QButtonGroup;
 class QFrame;
 class QLabel;
 class QWidget;
@@ -36,6 +39,17 @@ QFrame* solidFrame(QWidget* parent, const char* name, int l, int t, int w, int h
 // A one-pixel box outline in `colour` that lets the mouse through.
 QFrame* outline(QWidget* parent, const char* name, int l, int t, int w, int h,
                 const QColor& colour);
+
+// Makes `buttons` one choice of which exactly one is on, owned by `owner`. Left to Qt, option
+// buttons that share a parent are grouped with every option button below that parent, those in
+// its frames too, and two choices of one window then switch each other.
+QButtonGroup* exclusive(QWidget* owner, std::initializer_list<QAbstractButton*> buttons);
+
+// Grows every check box, option button and text box under `root` to the least height at which
+// this desktop's style draws it whole (its mark, or its text with descenders, inside its frame),
+// keeping its place; a frame that holds one of them grows to hold it whole. Never shrinks. The
+// same rule on every window; run it again after a control's font changes.
+void fitToStyle(QWidget* root);
 
 void setTextColour(QWidget* w, const QColor& colour);
 // Fills the widget's background with `colour`.

@@ -54,18 +54,21 @@ bool Forms::unload(const QString& name) {
 }
 
 void Forms::unloadAll() {
+    ending_ = true;
     for (LcForm* f : loaded()) {
         f->unloadForm();
     }
 }
 
 void Forms::destroyAll() {
+    ending_ = true;
     auto all = std::move(forms_);
     forms_.clear();
     for (auto& f : all) {
         delete f.data();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ending_ = false;  // an empty registry: a new start may load windows again
 }
 
 void Forms::forget(LcForm* form) {
@@ -73,7 +76,7 @@ void Forms::forget(LcForm* form) {
 }
 
 MainFace* Forms::mainFace() const {
-    if (!mainWindow_ || mainWindow_->isUnloading()) {
+    if (ending_ || !mainWindow_ || mainWindow_->isUnloading()) {
         return nullptr;
     }
     return mainFace_;

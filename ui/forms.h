@@ -21,11 +21,15 @@ public:
 
     static Forms& instance();
 
-    // The window of class T, loaded (hidden) if it is not loaded yet.
+    // The window of class T, loaded (hidden) if it is not loaded yet. While the program ends
+    // no window is made: nullptr then, for a window that is not loaded.
     template <class T>
     T* get() {
         if (auto* w = find(QString::fromLatin1(T::staticMetaObject.className()))) {
             return static_cast<T*>(w);
+        }
+        if (ending_) {
+            return nullptr;
         }
         auto* form = new T();  // owned by the registry from here on
         add(form);
@@ -45,15 +49,19 @@ public:
 
     // Unloads the first loaded window whose name equals `name` exactly; false if none does.
     bool unload(const QString& name);
-    // Unloads every loaded window, in load order.
+    // The program ends: unloads every loaded window, in load order; from here on no window is
+    // made and there is no main face.
     void unloadAll();
-    // Destroys every window at once (end of the run, end of a test).
+    bool ending() const { return ending_; }
+    // Destroys every window at once (end of the run, end of a test); the registry is then
+    // empty and a new start may load windows again.
     void destroyAll();
 
     // Called by a window that is unloading itself.
     void forget(LcForm* form);
 
-    // The main face while it is loaded and not ending, else nullptr. Never loads a window.
+    // The main face while it is loaded and the program is not ending, else nullptr. Never
+    // loads a window.
     MainFace* mainFace() const;
     // Called by the main window as it is made and destroyed.
     void setMainFace(MainFace* face, LcForm* window);
@@ -63,5 +71,6 @@ private:
 
     std::vector<QPointer<LcForm>> forms_;
     MainFace* mainFace_ = nullptr;
+    bool ending_ = false;
     QPointer<LcForm> mainWindow_;
 };

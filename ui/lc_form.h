@@ -19,6 +19,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A window that was minimised and is back comes back as a window when shown again later.
+    void changeEvent(QEvent* event) override;
 
 private:
     bool unloading_ = false;

@@ -21,11 +21,11 @@ public:
     // compact toolbar (loaded when needed).
     virtual QWidget* faceInUse() = 0;
 
-    // Hand-over. A window that takes over hides the main window 250 ms later (TimerHideForm);
-    // one that closes before then cancels that hiding. A window that closes asks to be unloaded
-    // by name 250 ms later (lblFormNothing and TimerFormNothing).
+    // Hand-over. A window that takes over hides the main window 250 ms later (TimerHideForm).
+    // A window that hands back asks to be unloaded by name 250 ms later (lblFormNothing and
+    // TimerFormNothing); that also drops a hiding still due, so a window closed within the
+    // 250 ms never leaves the program without a window.
     virtual void hideSoon() = 0;
-    virtual void cancelHideSoon() = 0;
     virtual void unloadSoon(const QString& formName) = 0;
     // Clears the main window's message line and shows "Esconder" again (TimerMensagem's work).
     virtual void endMessage() = 0;

@@ -10,6 +10,9 @@
 
 void showNotice(const QString& text, int leftTw, int topTw, bool topmost) {
     auto* notice = Forms::instance().get<LC_Form8_aviso>();
+    if (!notice) {
+        return;  // the program is ending
+    }
     notice->lblAviso->setText(text);
     window_metrics::moveTw(notice, leftTw, topTw);
     notice->show();

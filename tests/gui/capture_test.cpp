@@ -503,13 +503,14 @@ TEST_F(Capture, FromTheCompactToolbarTheCopyIsConfirmedBesideIt) {
     EXPECT_EQ(beeps, 1);
 
     // Even with the whole-screen mode chosen the bar's button brings up the overlay; a click
-    // there captures nothing and brings back the main window.
+    // there captures nothing and brings back the face in use, the bar, alone.
     main->OptCapture2->click();
     QTest::mouseClick(toolbar->btnCap, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return overlay() && overlay()->isVisible(); }, 3000));
     QTest::mouseClick(overlay(), Qt::LeftButton, {}, QPoint(300, 300));
     ASSERT_TRUE(waitForOverlayGone());
-    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(toolbar->isVisible());
+    EXPECT_FALSE(main->isVisible());
     EXPECT_EQ(clipboard.size(), 1u);
 }
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -12,6 +13,7 @@
 #include "info/info_pictures.h"
 #include "info/maker_info.h"
 #include "support/program_fixture.h"
+#include "toolbar/compact_toolbar.h"
 #include "ui/picture_button.h"
 #include "ui/units.h"
 #include "ui/window_metrics.h"
@@ -23,10 +25,11 @@ using OpenUrlFn = decltype(platform::Services::openUrl);
 class InfoWindows : public ProgramTest {
 protected:
     InfoWindows()
-        : openGuard_(platform::services().openUrl, [this](const QUrl& url) {
-              opened << url;
-              return openSucceeds;
-          }) {}
+        : openGuard_(platform::services().openUrl,
+                     [this](const QUrl& url, const std::function<void(bool)>& done) {
+                         opened << url;
+                         done(openSucceeds);
+                     }) {}
 
     template <class W>
     W* open(PictureButton* button) {
@@ -198,12 +201,30 @@ TEST_F(InfoWindows, AWindowOpenedRightAfterAnotherClosedStaysOpen) {
 TEST_F(InfoWindows, ClosedBeforeTheHidingCameDueTheMainWindowStays) {
     ASSERT_EQ(start(), 0);
     LC_Form1_Ini* main = mainWindow();
-    LC_Form5_help* help = openHelp();
-    ASSERT_TRUE(help);
-    help->close();
-    QTest::qWait(500);
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_FALSE(Forms::instance().ifLoaded<LC_Form5_help>());
+    // Every window that stands in for the main window, closed as soon as it is open.
+    struct Case {
+        QString name;
+        std::function<void()> open;
+        std::function<void(LcForm*)> close;
+    };
+    const auto closeBox = [](LcForm* w) { w->close(); };
+    const std::vector<Case> cases{
+        {"LC_Form5_help", [main] { QTest::mouseClick(main->btnHelp, Qt::LeftButton); }, closeBox},
+        {"LC_Form6_about", [main] { QTest::mouseClick(main->btnAbout, Qt::LeftButton); }, closeBox},
+        {"LC_Form4_config", [main] { main->btnConfig_Click(); }, closeBox},
+        {"LC_Form7_mini", [main] { main->btnMini_Click(); },
+         [](LcForm* w) { static_cast<LC_Form7_mini*>(w)->btnCloseMini_Click(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        c.open();
+        LcForm* w = Forms::instance().find(c.name);
+        ASSERT_TRUE(w);
+        c.close(w);
+        QTest::qWait(500);
+        EXPECT_TRUE(main->isVisible());
+        EXPECT_FALSE(Forms::instance().find(c.name));
+    }
 }
 
 TEST_F(InfoWindows, FailuresToOpenAreToldNamingWhatCouldNotBeOpened) {
@@ -305,6 +326,55 @@ TEST_F(InfoWindows, WindowsShowTheirTextsAndPicturesAtTheirSizes) {
     EXPECT_TRUE(about->Label4->font().bold());
     EXPECT_DOUBLE_EQ(about->Label4->font().pointSizeF(), 9.75);
     EXPECT_EQ(about->Label4->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+}
+
+// The desktop's own opener, a stand-in first on PATH that ends with the status it is given.
+class RealOpener : public ProgramTest {
+protected:
+    RealOpener() : path_(qgetenv("PATH")) {
+        QFile script(bin_.filePath("xdg-open"));
+        script.open(QIODevice::WriteOnly);
+        script.write(QStringLiteral("#!/bin/sh\nsleep 0.3\nexit $(cat '%1')\n")
+                         .arg(bin_.filePath("status"))
+                         .toUtf8());
+        script.close();
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        qputenv("PATH", QFile::encodeName(bin_.path()) + ":" + path_);
+    }
+    ~RealOpener() override { qputenv("PATH", path_); }
+
+    void endWith(int status) {
+        QFile f(bin_.filePath("status"));
+        f.open(QIODevice::WriteOnly);
+        f.write(QByteArray::number(status));
+    }
+
+private:
+    QTemporaryDir bin_;
+    QByteArray path_;
+};
+
+TEST_F(RealOpener, TheOpenersExitStatusDecidesWhetherAFailureIsTold) {
+    ASSERT_EQ(start(), 0);
+    QTest::mouseClick(mainWindow()->btnHelp, Qt::LeftButton);
+    auto* help = Forms::instance().ifLoaded<LC_Form5_help>();
+    ASSERT_TRUE(help);
+    for (int status : {4, 0}) {
+        SCOPED_TRACE(status);
+        endWith(status);
+        messages.clear();
+        QTest::mouseClick(help->btn1, Qt::LeftButton);
+        EXPECT_TRUE(messages.isEmpty());  // the opener has not answered yet
+        if (status != 0) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.isEmpty(); }, 3000));
+            EXPECT_TRUE(messages[0].contains("ReadMe_Informacoes-e-consideracoes.pdf") &&
+                        messages[0].contains("programa"))
+                << messages[0].toStdString();
+        } else {
+            QTest::qWait(1000);
+            EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+        }
+    }
 }
 
 }  // namespace

@@ -36,6 +36,8 @@ TEST_F(OptionsWindow, LoadsFromTheMainWindowsLabelsAndHidesIt) {
     EXPECT_TRUE(options->optMax->isChecked());
     EXPECT_TRUE(options->optMinimized0->isChecked());
     EXPECT_FALSE(options->chkRemake->isChecked());
+    // On this system the start-up box names no other system.
+    EXPECT_EQ(options->chkWindows->text(), "Iniciar com o sistema");
     EXPECT_EQ(window_metrics::leftTw(options), window_metrics::leftTw(mainWindow()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !mainWindow()->isVisible(); }, 1000));
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -140,6 +141,51 @@ TEST(SaveDialog, AsksAboutTheFileThatWillReallyBeWritten) {
     ASSERT_EQ(asked.size(), 2);
     EXPECT_EQ(asked[0], "O arquivo \"foto.png.bmp\" já existe.\nDeseja substituí-lo?");
     EXPECT_TRUE(openAfterNo);
+}
+
+// The texts Qt draws itself, in the program's language: the colour and save dialogs, and the
+// standard buttons of a question.
+TEST(StandardDialogs, SpeakPortuguese) {
+    runAgainAfterAnEndedProgram();
+    const auto buttonTexts = [](QWidget* d) {
+        QStringList texts;
+        for (auto* b : d->findChildren<QPushButton*>()) {
+            texts << b->text();
+        }
+        return texts;
+    };
+    QString title;
+    QStringList buttons;
+    whenShown<QColorDialog>([&](QColorDialog* d) {
+        title = d->windowTitle();
+        buttons = buttonTexts(d);
+        d->reject();
+    });
+    platform::realChooseColor(nullptr, Qt::white);
+    EXPECT_EQ(title, "Selecionar cor");
+    EXPECT_TRUE(buttons.contains("OK") && buttons.contains("Cancelar"))
+        << buttons.join('|').toStdString();
+
+    QStringList labels;
+    whenShown<QFileDialog>([&](QFileDialog* d) {
+        for (auto* label : d->findChildren<QLabel*>()) {
+            labels << label->text();
+        }
+        buttons = buttonTexts(d);
+        d->reject();
+    });
+    platform::SaveDialogRequest request;
+    request.title = "Salvar Imagem";
+    request.filter = "Bitmap Files (*.bmp)";
+    platform::realChooseSaveFile(nullptr, request);
+    EXPECT_TRUE(labels.contains("Procurar em:") && labels.contains("&Nome do arquivo:"))
+        << labels.join('|').toStdString();
+    EXPECT_TRUE(buttons.contains("&Salvar") && buttons.contains("Cancelar"))
+        << buttons.join('|').toStdString();
+
+    QMessageBox question(QMessageBox::Question, "Lumacap", "?", QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(question.button(QMessageBox::Yes)->text(), "&Sim");
+    EXPECT_EQ(question.button(QMessageBox::No)->text(), "&Não");
 }
 
 }  // namespace

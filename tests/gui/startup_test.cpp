@@ -77,6 +77,18 @@ TEST_F(StartUp, UnusableSettingsStopWithStatusOneAndAMessageNamingTheFile) {
         {"iniMinimized", [](TempProgramDir& d) { d.setField("iniMinimized", ""); }, "iniMinimized"},
         {"left", [](TempProgramDir& d) { d.setField("left", "abc"); }, "left"},
         {"top", [](TempProgramDir& d) { d.setField("top", "1e99"); }, "top"},
+        // The same rule for every field the program reads.
+        {"miniTop", [](TempProgramDir& d) { d.setField("miniTop", "abc"); }, "miniTop"},
+        {"miniLeft", [](TempProgramDir& d) { d.setField("miniLeft", "99999999999"); }, "miniLeft"},
+        {"optTaskbar", [](TempProgramDir& d) { d.setField("optTaskbar", "sim"); }, "optTaskbar"},
+        {"optMax 2", [](TempProgramDir& d) { d.setField("optMax", "2"); }, "optMax"},
+        {"fixWidth", [](TempProgramDir& d) { d.setField("fixWidth", "abc"); }, "fixWidth"},
+        {"fixHeight", [](TempProgramDir& d) { d.setField("fixHeight", "1.5"); }, "fixHeight"},
+        {"quote in atalhos",
+         [](TempProgramDir& d) {
+             d.setField("atalhos", QString("1") + QChar(31) + "0'" + QChar(31) + "1");
+         },
+         "atalhos"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,5 +1,8 @@
 // The settings store against a real SQLite file in a temporary folder.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QElapsedTimer>
 
 #include "settings/lc_mod1_bd.h"
 #include "settings/settings_error.h"
@@ -40,21 +43,55 @@ TEST_F(SettingsStore, NullFieldsReadAsEmptyText) {
     EXPECT_EQ(row.left, "");
 }
 
-TEST_F(SettingsStore, StatementTextsAreExact) {
+TEST_F(SettingsStore, StatementTextsAreExactWithPlaceholdersWhereValuesGo) {
     EXPECT_EQ(statements::selectSettings(),
               "SELECT left,top,miniLeft,miniTop,iniMinimized,optTaskbar,optMax,atalhos,fixWidth,"
               "fixHeight FROM Tabela1 where id=1");
-    EXPECT_EQ(statements::updatePosition(-1200, 4305),
-              "update Tabela1 set [left]=-1200,[top]=4305 where id=1");
-    EXPECT_EQ(statements::updateMiniPosition(7680, 4320),
-              "update Tabela1 set [miniLeft]=7680,[miniTop]=4320 where id=1");
-    EXPECT_EQ(statements::updateFixedSize(300, 200),
-              "UPDATE Tabela1 SET [fixWidth]='300', [fixHeight]='200' WHERE id=1");
-    EXPECT_EQ(
-        statements::updateOptions("1", "0", "1", QString("1") + QChar(31) + "0" + QChar(31) + "1"),
-        QString("UPDATE Tabela1 SET [iniMinimized]='1', [optTaskbar]='0',  [optMax]='1',  "
-                "[atalhos]='1") +
-            QChar(31) + "0" + QChar(31) + "1' WHERE id=1");
+    const SettingsStatement position = statements::updatePosition(-1200, 4305);
+    EXPECT_EQ(position.text, "update Tabela1 set [left]=?,[top]=? where id=1");
+    EXPECT_EQ(position.values, QStringList({"-1200", "4305"}));
+    const SettingsStatement mini = statements::updateMiniPosition(7680, 4320);
+    EXPECT_EQ(mini.text, "update Tabela1 set [miniLeft]=?,[miniTop]=? where id=1");
+    EXPECT_EQ(mini.values, QStringList({"7680", "4320"}));
+    const SettingsStatement size = statements::updateFixedSize(300, 200);
+    EXPECT_EQ(size.text, "UPDATE Tabela1 SET [fixWidth]=?, [fixHeight]=? WHERE id=1");
+    EXPECT_EQ(size.values, QStringList({"300", "200"}));
+    const QString atalhos = QString("1") + QChar(31) + "0" + QChar(31) + "1";
+    const SettingsStatement options = statements::updateOptions("1", "0", "1", atalhos);
+    EXPECT_EQ(options.text,
+              "UPDATE Tabela1 SET [iniMinimized]=?, [optTaskbar]=?,  [optMax]=?,  [atalhos]=? "
+              "WHERE id=1");
+    EXPECT_EQ(options.values, QStringList({"1", "0", "1", atalhos}));
+}
+
+TEST_F(SettingsStore, QuotesInValuesAreStoredAsTheyAre) {
+    const QString atalhos = QString("1") + QChar(31) + "0'" + QChar(31) + "'); DROP TABLE x; --";
+    LC_Mod1_BD::execute(statements::updateOptions("0", "1'", "1", atalhos));
+    const SettingsRow row = LC_Mod1_BD::readSettings();
+    EXPECT_EQ(row.atalhos, atalhos);
+    EXPECT_EQ(row.optTaskbar, "1'");
+    EXPECT_EQ(row.iniMinimized, "0");
+}
+
+TEST_F(SettingsStore, AFileHeldByAnotherConnectionFailsAtOnceNamingTheReason) {
+    // Another connection holds the file for writing, as a second copy of the program would.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(dir.dbPath().toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    QElapsedTimer clock;
+    clock.start();
+    QString message;
+    try {
+        LC_Mod1_BD::execute(statements::updatePosition(1, 2));
+    } catch (const SettingsError& e) {
+        message = e.message();
+    }
+    // The windows are not painted while this waits: a quarter second at most, not seconds.
+    EXPECT_LT(clock.elapsed(), 250);
+    EXPECT_TRUE(message.contains(LC_Mod1_BD::dbPath()) && message.contains("locked"))
+        << message.toStdString();
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
 }
 
 TEST_F(SettingsStore, EachUpdateWritesItsFieldsAndNothingElse) {

@@ -77,9 +77,9 @@ TEST(OptionsApply, RemakeWritesCheckedKindsDeletesUncheckedAndStoresTheNewFlags)
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.close();
 
-    QString statement;
-    const OptionsResult r =
-        applyOptions(choice(true, {"1", "0", "1"}), [&](const QString& s) { statement = s; });
+    SettingsStatement statement;
+    const OptionsResult r = applyOptions(choice(true, {"1", "0", "1"}),
+                                         [&](const SettingsStatement& s) { statement = s; });
 
     EXPECT_TRUE(r.failures.isEmpty()) << r.failures.join("; ").toStdString();
     EXPECT_FALSE(QFile::exists(shortcuts::path(shortcuts::Kind::Menu)));
@@ -90,14 +90,13 @@ TEST(OptionsApply, RemakeWritesCheckedKindsDeletesUncheckedAndStoresTheNewFlags)
     }
     EXPECT_TRUE(QFile::permissions(shortcuts::path(shortcuts::Kind::Desktop)) & QFile::ExeOwner);
     EXPECT_EQ(r.atalhos, QString("1") + QChar(0x1F) + "0" + QChar(0x1F) + "1");
-    EXPECT_TRUE(statement.contains("[atalhos]='" + r.atalhos + "'"));
+    EXPECT_EQ(statement.values.value(3), r.atalhos);
 }
 
 TEST(OptionsApply, WithoutRemakeTheStoredFlagsStayAndNoFileIsTouched) {
     TempHome home;
-    QString statement;
     const OptionsResult r =
-        applyOptions(choice(false, {"1", "1", "1"}), [&](const QString& s) { statement = s; });
+        applyOptions(choice(false, {"1", "1", "1"}), [](const SettingsStatement&) {});
     EXPECT_EQ(r.atalhos, QString("0") + QChar(0x1F) + "1" + QChar(0x1F) + "0");
     EXPECT_FALSE(QDir(home.path() + "/Desktop").exists());
     EXPECT_FALSE(QDir(home.path() + "/config/autostart").exists());
@@ -110,11 +109,11 @@ TEST(OptionsApply, MiniTrayAndStartInTrayStoreZeroZeroOne) {
     c.startWithMainWindow = false;
     c.hideToTaskbar = false;
     c.startInTray = true;
-    QString statement;
-    const OptionsResult r = applyOptions(c, [&](const QString& s) { statement = s; });
-    EXPECT_EQ(statement, QString("UPDATE Tabela1 SET [iniMinimized]='1', [optTaskbar]='0',  "
-                                 "[optMax]='0',  [atalhos]='0") +
-                             QChar(0x1F) + "1" + QChar(0x1F) + "0' WHERE id=1");
+    SettingsStatement statement;
+    const OptionsResult r = applyOptions(c, [&](const SettingsStatement& s) { statement = s; });
+    EXPECT_EQ(statement.text, statements::updateOptions("", "", "", "").text);
+    EXPECT_EQ(statement.values,
+              QStringList({"1", "0", "0", QString("0") + QChar(0x1F) + "1" + QChar(0x1F) + "0"}));
     EXPECT_EQ(r.optMax, "0");
     EXPECT_EQ(r.optTaskbar, "0");
     EXPECT_EQ(r.iniMinimized, "1");
@@ -127,16 +126,16 @@ TEST(OptionsApply, FailuresAreReportedAndTheOtherStepsStillRun) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     bool stored = false;
-    const OptionsResult r =
-        applyOptions(choice(true, {"1", "0", "1"}), [&](const QString&) { stored = true; });
+    const OptionsResult r = applyOptions(choice(true, {"1", "0", "1"}),
+                                         [&](const SettingsStatement&) { stored = true; });
     EXPECT_TRUE(stored);
     ASSERT_EQ(r.failures.size(), 1);
     EXPECT_TRUE(r.failures[0].contains("área de trabalho")) << r.failures[0].toStdString();
     EXPECT_TRUE(QFile::exists(shortcuts::path(shortcuts::Kind::Startup)));
 
-    const OptionsResult r2 = applyOptions(choice(false, {"0", "0", "0"}), [](const QString&) {
-        throw SettingsError("o arquivo X não existe");
-    });
+    const OptionsResult r2 = applyOptions(
+        choice(false, {"0", "0", "0"}),
+        [](const SettingsStatement&) { throw SettingsError("o arquivo X não existe"); });
     ASSERT_EQ(r2.failures.size(), 1);
     EXPECT_TRUE(r2.failures[0].contains("o arquivo X não existe"));
 }
