@@ -1,12 +1,117 @@
 #include <QApplication>
+#include <QDir>
+#include <cstdio>
 
+#include "app/command_line.h"
+#include "app/command_runner.h"
+#include "app/instance_client.h"
+#include "app/instance_server.h"
+#include "app/main_window.h"
 #include "app/program.h"
+#include "app/single_instance.h"
+#include "platform/clipboard.h"
+#include "platform/clipboard_handover.h"
 #include "platform/font_warmup.h"
 #include "platform/start_failure_guard.h"
+#include "platform/termination_signals.h"
 #include "ui/forms.h"
 #include "ui/look.h"
 
+namespace {
+
+void print(const instance_message::Answer& answer) {
+    std::fputs(answer.out.toLocal8Bit().constData(), stdout);
+    if (!answer.err.isEmpty()) {
+        std::fprintf(stderr, "%s\n", answer.err.toLocal8Bit().constData());
+    }
+    std::fflush(stdout);
+}
+
+// A second start: no window, no display; the running copy does the work and answers.
+int handOver(int argc, char* argv[], SingleInstance& instance, const QStringList& arguments,
+             const CommandLine& command, const QString& problem) {
+    const int connection = instance.takeConnection();
+    if (connection < 0) {
+        std::fprintf(stderr, "Lumacap: %s.\n", problem.toLocal8Bit().constData());
+        return 1;
+    }
+    QCoreApplication app(argc, argv);
+    const auto answer = askRunningCopy(connection, {QDir::currentPath(), arguments},
+                                       !command.output.isEmpty());
+    print(answer);
+    return answer.status;
+}
+
+// The running copy carries out what a second start asks.
+void answerSecondStart(const instance_message::Request& request, InstanceServer::Answer answer) {
+    const auto parsed = command_line::parse(request.arguments);
+    auto* main = Forms::instance().ifLoaded<LC_Form1_Ini>();
+    if (!parsed.command || !main) {
+        answer({command_line::kUsageStatus, {}, QStringLiteral("Lumacap: ") + parsed.error});
+        return;
+    }
+    main->commands().run(parsed.command->resolvedAgainst(request.folder), std::move(answer));
+}
+
+LC_Form1_Ini::StartFace startFace(const CommandLine& command) {
+    if (command.capture) {
+        return LC_Form1_Ini::StartFace::NotYet;
+    }
+    return command.tray ? LC_Form1_Ini::StartFace::InTray : LC_Form1_Ini::StartFace::AsStored;
+}
+
+// Ends the program as closing the main window does.
+void endProgram() {
+    if (auto* main = Forms::instance().ifLoaded<LC_Form1_Ini>()) {
+        main->UnloadAllForms();
+    } else {
+        QCoreApplication::exit(0);
+    }
+}
+
+// The picture this program copied stays on the clipboard after it has ended.
+void keepClipboard() {
+    const QByteArray png = platform::ownClipboardPng();
+    QString reason;
+    if (!png.isEmpty() && !platform::handOverClipboard(png, &reason)) {
+        std::fprintf(stderr, "Lumacap: a imagem copiada não fica na área de transferência: %s.\n",
+                     reason.toLocal8Bit().constData());
+    }
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const auto parsed = command_line::parse(arguments);
+    if (!parsed.command) {
+        std::fprintf(stderr, "Lumacap: %s.\nVeja as opções com: Lumacap --help\n",
+                     parsed.error.toLocal8Bit().constData());
+        return command_line::kUsageStatus;
+    }
+    const CommandLine command = parsed.command->resolvedAgainst(QDir::currentPath());
+    if (command.help || command.version) {
+        std::fputs((command.help ? command_line::helpText() : command_line::versionText())
+                       .toLocal8Bit()
+                       .constData(),
+                   stdout);
+        return 0;
+    }
+
+    SingleInstance instance;
+    QString problem;
+    const SingleInstance::Role role = instance.settle(&problem);
+    if (role == SingleInstance::Role::Second) {
+        return handOver(argc, argv, instance, arguments, command, problem);
+    }
+    if (role == SingleInstance::Role::Alone) {
+        std::fprintf(stderr, "Lumacap: %s; outra cópia poderá ser aberta junto desta.\n",
+                     problem.toLocal8Bit().constData());
+    }
+
     // Without a display Qt would abort; the guard says why and ends with status 1 instead.
     platform::StartFailureGuard guard;
     // The font configuration is read while the display connection is being made.
@@ -18,8 +123,35 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     applyLook();
     Forms forms;
+    LC_Form1_Ini::setStartFace(startFace(command));
     if (startProgram(QCoreApplication::applicationDirPath()) != 0) {
         return 1;
     }
-    return QApplication::exec();
+    platform::TerminationSignals termination(&app);
+    QObject::connect(&termination, &platform::TerminationSignals::received, &app, endProgram);
+
+    auto* main = Forms::instance().ifLoaded<LC_Form1_Ini>();
+    // A start that only saves a capture to a file is over once the file is written.
+    const bool oneShot = !command.output.isEmpty();
+    InstanceServer server(answerSecondStart, &app);
+    if (role == SingleInstance::Role::First && !oneShot &&
+        !server.listen(instance.socketPath(), &problem)) {
+        std::fprintf(stderr, "Lumacap: %s.\n", problem.toLocal8Bit().constData());
+    }
+    if (command.capture) {
+        if (oneShot) {
+            main->commands().setOneShot();
+        }
+        main->commands().run(command, [oneShot](const instance_message::Answer& answer) {
+            print(answer);
+            if (oneShot) {
+                QMetaObject::invokeMethod(
+                    qApp, [status = answer.status] { QCoreApplication::exit(status); },
+                    Qt::QueuedConnection);
+            }
+        });
+    }
+    const int status = QApplication::exec();
+    keepClipboard();
+    return status;
 }

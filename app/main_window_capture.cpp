@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "app/command_runner.h"
 #include "app/main_window.h"
 #include "capture/area_grab.h"
 #include "capture/capture_outcome.h"
@@ -73,6 +74,34 @@ void LC_Form1_Ini::FunctionCapture() {
     if (Forms::instance().ifLoaded<LC_Form2_cap>()) {
         return;  // a capture is under way already
     }
+    order_ = choices();
+    beginAreaCapture();
+}
+
+void LC_Form1_Ini::CaptureWholeScreen() {
+    order_ = choices();
+    beginWholeScreen();
+}
+
+void LC_Form1_Ini::startCapture(const CaptureOrder& order) {
+    if (Forms::instance().ifLoaded<LC_Form2_cap>()) {
+        return;
+    }
+    order_ = order;
+    if (order.mode == CaptureMode::WholeScreen) {
+        beginWholeScreen();
+    } else {
+        beginAreaCapture();
+    }
+}
+
+void LC_Form1_Ini::captureEnded(bool delivered, const QString& failure) {
+    captureUnderWay_ = false;
+    commands_->captureEnded(delivered, failure);
+}
+
+void LC_Form1_Ini::beginAreaCapture() {
+    captureUnderWay_ = true;
     rememberSize();
     auto* overlay = Forms::instance().get<LC_Form2_cap>();
     LC_Mod3_Transparencia::SetTransparency(overlay, kOverlayOpacityPercent, true);
@@ -109,7 +138,8 @@ void LC_Form1_Ini::FunctionCapture() {
     setCursor(Qt::CrossCursor);
 }
 
-void LC_Form1_Ini::CaptureWholeScreen() {
+void LC_Form1_Ini::beginWholeScreen() {
+    captureUnderWay_ = true;
     rememberSize();
     const QSize screen = primaryScreenSize();
     const QRect leaving = frameOnScreen(this, screen) | frameOnScreen(shownNotice(), screen);
