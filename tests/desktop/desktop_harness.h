@@ -80,8 +80,19 @@ public:
     // removes the variable.
     void setEnvironment(const QString& name, const QString& value) { changed_[name] = value; }
 
-    void start();
+    void start(const QStringList& arguments = {});
     bool running() const;
+    // The environment every start of this copy gets (HOME, runtime folder, display, ...).
+    QProcessEnvironment environment() const;
+
+    // One more start of the program, run to its end from `folder` (its HOME by default).
+    struct Run {
+        int status = -1;  // -1: it did not end in time
+        QString out;
+        QString err;
+    };
+    Run runAgain(const QStringList& arguments, const QString& folder = QString(),
+                 int timeoutMs = 15000) const;
     qint64 pid() const;
     // Waits for the process to end; returns its exit code, or nullopt on timeout.
     std::optional<int> waitForExit(int timeoutMs = 10000);
