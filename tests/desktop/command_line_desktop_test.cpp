@@ -166,8 +166,17 @@ TEST(CommandLineDesktop, AnotherUserCannotTalkToTheRunningCopy) {
 
 TEST(CommandLineDesktop, OutputWritesTheExactPixelsOrSaysWhyNot) {
     CaptureDesktop d;
-    ASSERT_TRUE(d.startProgram());
     QTemporaryDir here;
+    // With no copy running, the start does just this and ends, without showing itself.
+    const auto alone = d.program().runAgain({"--capture=screen", "--output=só.png"}, here.path());
+    ASSERT_EQ(alone.status, 0) << alone.err.toStdString();
+    EXPECT_EQ(alone.out, here.filePath(QStringLiteral("só.png")) + QLatin1Char('\n'));
+    EXPECT_EQ(differenceFromPattern(QImage(here.filePath(QStringLiteral("só.png")))
+                                        .convertToFormat(QImage::Format_RGB32),
+                                    {0, 0}, d.screen()),
+              QString());
+
+    ASSERT_TRUE(d.startProgram());
     // A relative name is relative to the folder the second start runs in.
     const auto run = d.program().runAgain({"--capture=screen", "--output=tela.png"}, here.path());
     ASSERT_EQ(run.status, 0) << run.err.toStdString();

@@ -134,9 +134,14 @@ QString PrivateDesktop::run(const QString& program, const QStringList& args, int
     return QString::fromLocal8Bit(runBytes(program, args, status, timeoutMs));
 }
 
-qint64 PrivateDesktop::startBackground(const QString& program, const QStringList& args) {
+qint64 PrivateDesktop::startBackground(const QString& program, const QStringList& args,
+                                       const QMap<QString, QString>& extra) {
     auto p = std::make_unique<QProcess>();
-    p->setProcessEnvironment(environment());
+    QProcessEnvironment env = environment();
+    for (auto it = extra.cbegin(); it != extra.cend(); ++it) {
+        env.insert(it.key(), it.value());
+    }
+    p->setProcessEnvironment(env);
     p->setStandardOutputFile(QProcess::nullDevice());
     p->setStandardErrorFile(QProcess::nullDevice());
     p->start(program, args);

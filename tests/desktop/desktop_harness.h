@@ -40,8 +40,10 @@ public:
     // Like run, but returns the raw standard output bytes.
     QByteArray runBytes(const QString& program, const QStringList& args, int* status = nullptr,
                         int timeoutMs = 15000) const;
-    // Starts a background process on this desktop; it is stopped with the desktop.
-    qint64 startBackground(const QString& program, const QStringList& args);
+    // Starts a background process on this desktop (with `extra` added to its environment); it
+    // is stopped with the desktop.
+    qint64 startBackground(const QString& program, const QStringList& args,
+                           const QMap<QString, QString>& extra = {});
     void stopBackground(qint64 pid);
 
     void startCompositor();
