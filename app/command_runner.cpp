@@ -66,6 +66,7 @@ void CommandRunner::run(const CommandLine& command, Answer answer) {
     }
     order.saveOnly = !command.output.isEmpty() && command.outcome != CommandLine::Outcome::Copy;
     order.stayHidden = oneShot_ || main_->outOfSight();
+    order.commanded = true;
     pending_ = Pending{order, command.output, nullptr};
     if (command.output.isEmpty()) {
         answer(kTaken);

@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include <QLocalSocket>
+#include "platform/unix_socket.h"
 
 namespace {
 
@@ -12,27 +12,21 @@ instance_message::Answer failed(const QString& why) {
     return {1, {}, QStringLiteral("Lumacap: o Lumacap em execução não respondeu (%1).").arg(why)};
 }
 
-}  // namespace
-
-instance_message::Answer askRunningCopy(int connection, const instance_message::Request& request,
-                                        bool untilDone) {
-    QLocalSocket socket;
-    if (!socket.setSocketDescriptor(connection)) {
-        ::close(connection);
-        return failed(socket.errorString());
-    }
-    socket.write(instance_message::encode(request));
-    if (!socket.waitForBytesWritten(kAnswerWaitMs)) {
-        return failed(socket.errorString());
+instance_message::Answer exchange(int connection, const instance_message::Request& request,
+                                  bool untilDone) {
+    if (!platform::sendAll(connection, instance_message::encode(request))) {
+        return failed(QStringLiteral("a conexão foi fechada"));
     }
     instance_message::FrameReader reader;
     for (;;) {
-        if (!socket.waitForReadyRead(untilDone ? -1 : kAnswerWaitMs)) {
-            return failed(socket.state() == QLocalSocket::ConnectedState
-                              ? QStringLiteral("tempo esgotado")
-                              : QStringLiteral("a conexão foi fechada"));
+        bool timedOut = false;
+        const QByteArray bytes =
+            platform::receiveSome(connection, untilDone ? -1 : kAnswerWaitMs, &timedOut);
+        if (bytes.isEmpty()) {
+            return failed(timedOut ? QStringLiteral("tempo esgotado")
+                                   : QStringLiteral("a conexão foi fechada"));
         }
-        switch (reader.add(socket.readAll())) {
+        switch (reader.add(bytes)) {
             case instance_message::FrameReader::State::NeedMore:
                 continue;
             case instance_message::FrameReader::State::TooLarge:
@@ -44,4 +38,13 @@ instance_message::Answer askRunningCopy(int connection, const instance_message::
                 return failed(QStringLiteral("resposta malformada"));
         }
     }
+}
+
+}  // namespace
+
+instance_message::Answer askRunningCopy(int connection, const instance_message::Request& request,
+                                        bool untilDone) {
+    const instance_message::Answer answer = exchange(connection, request, untilDone);
+    ::close(connection);
+    return answer;
 }

@@ -1,14 +1,13 @@
 #include <QApplication>
-#include <QDir>
 #include <cstdio>
 
 #include "app/command_line.h"
 #include "app/command_runner.h"
-#include "app/instance_client.h"
 #include "app/instance_server.h"
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/single_instance.h"
+#include "app/start_steps.h"
 #include "platform/clipboard.h"
 #include "platform/clipboard_handover.h"
 #include "platform/font_warmup.h"
@@ -25,21 +24,6 @@ void print(const instance_message::Answer& answer) {
         std::fprintf(stderr, "%s\n", answer.err.toLocal8Bit().constData());
     }
     std::fflush(stdout);
-}
-
-// A second start: no window, no display; the running copy does the work and answers.
-int handOver(int argc, char* argv[], SingleInstance& instance, const QStringList& arguments,
-             const CommandLine& command, const QString& problem) {
-    const int connection = instance.takeConnection();
-    if (connection < 0) {
-        std::fprintf(stderr, "Lumacap: %s.\n", problem.toLocal8Bit().constData());
-        return 1;
-    }
-    QCoreApplication app(argc, argv);
-    const auto answer = askRunningCopy(connection, {QDir::currentPath(), arguments},
-                                       !command.output.isEmpty());
-    print(answer);
-    return answer.status;
 }
 
 // The running copy carries out what a second start asks.
@@ -81,35 +65,25 @@ void keepClipboard() {
 
 }  // namespace
 
+// The program proper. Started by `Lumacap`, it takes over the settlement of who runs; started
+// on its own, it settles that itself.
 int main(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const start_steps::Reading reading = start_steps::readArguments(argc, argv);
+    if (!reading.command) {
+        return reading.status;
     }
-    const auto parsed = command_line::parse(arguments);
-    if (!parsed.command) {
-        std::fprintf(stderr, "Lumacap: %s.\nVeja as opções com: Lumacap --help\n",
-                     parsed.error.toLocal8Bit().constData());
-        return command_line::kUsageStatus;
-    }
-    const CommandLine command = parsed.command->resolvedAgainst(QDir::currentPath());
-    if (command.help || command.version) {
-        std::fputs((command.help ? command_line::helpText() : command_line::versionText())
-                       .toLocal8Bit()
-                       .constData(),
-                   stdout);
-        return 0;
-    }
-
+    const CommandLine& command = *reading.command;
     SingleInstance instance;
     QString problem;
-    const SingleInstance::Role role = instance.settle(&problem);
+    const QByteArray handedOff = qgetenv(start_steps::kHandOffVariable);
+    qunsetenv(start_steps::kHandOffVariable);  // not for the programs this one starts
+    const SingleInstance::Role role =
+        handedOff.isEmpty() ? instance.settle(&problem) : instance.adopt(handedOff);
     if (role == SingleInstance::Role::Second) {
-        return handOver(argc, argv, instance, arguments, command, problem);
+        return start_steps::handOver(instance, reading, problem);
     }
-    if (role == SingleInstance::Role::Alone) {
-        std::fprintf(stderr, "Lumacap: %s; outra cópia poderá ser aberta junto desta.\n",
-                     problem.toLocal8Bit().constData());
+    if (role == SingleInstance::Role::Alone && handedOff.isEmpty()) {
+        start_steps::warnAlone(problem);
     }
 
     // Without a display Qt would abort; the guard says why and ends with status 1 instead.

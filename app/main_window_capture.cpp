@@ -26,6 +26,7 @@ constexpr int kOverlayOpacityPercent = 30;
 constexpr SettleTiming kWindowsGone{.firstMs = 100, .pollMs = 40, .maxMs = 1000};
 // The whole-screen capture waits 200 ms for the screen to repaint without the main window.
 constexpr SettleTiming kMainWindowGone{.firstMs = 200, .pollMs = 40, .maxMs = 1000};
+constexpr SettleTiming kNothingGone{.firstMs = 0, .pollMs = 40, .maxMs = 0};
 
 QSize primaryScreenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -146,8 +147,11 @@ void LC_Form1_Ini::beginWholeScreen() {
     QImage withWindow = grabIfAny(leaving, screen);
     closeNotice();
     hide();
+    // With none of the program's windows on the screen (a capture asked for from the tray, by
+    // a key) there is nothing to wait for.
+    const SettleTiming wait = leaving.isEmpty() ? kNothingGone : kMainWindowGone;
     grabWhenSettled(
-        this, leaving, screen, std::move(withWindow), kMainWindowGone, [screen](const QImage&) {
+        this, leaving, screen, std::move(withWindow), wait, [screen](const QImage&) {
             if (!whole_screen::intoCanvas(screen)) {
                 capture_outcome::failed(QStringLiteral("o sistema não entregou a imagem da tela"));
                 return;

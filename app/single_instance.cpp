@@ -57,6 +57,26 @@ SingleInstance::Role SingleInstance::settle(QString* problem) {
     }
 }
 
+QByteArray SingleInstance::handOff() {
+    if (!lock_ || !lock_->held()) {
+        return QByteArrayLiteral("alone");
+    }
+    return "first " + QByteArray::number(lock_->handOff()) + ' ' + socketPath_.toUtf8();
+}
+
+SingleInstance::Role SingleInstance::adopt(const QByteArray& handedOff) {
+    const QList<QByteArray> parts = handedOff.split(' ');
+    bool number = false;
+    const int fd = parts.size() >= 3 && parts[0] == "first" ? parts[1].toInt(&number) : -1;
+    if (!number || fd < 0) {
+        return Role::Alone;
+    }
+    socketPath_ = QString::fromUtf8(handedOff.mid(parts[0].size() + parts[1].size() + 2));
+    lock_ = std::make_unique<platform::InstanceLock>(QString());
+    lock_->adopt(fd);
+    return Role::First;
+}
+
 int SingleInstance::takeConnection() {
     const int fd = connection_;
     connection_ = -1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <memory>
 
@@ -25,6 +26,12 @@ public:
     // why when the role is Alone, or when a copy holds the lock but never answers (then the role
     // is Second with no connection).
     Role settle(QString* problem);
+
+    // The start goes on in the program proper, which replaces this one (exec): the settlement
+    // as text for its environment. A held lock stays held across the exec.
+    QByteArray handOff();
+    // In the program proper: the settlement handed off. Role::Alone when the text is not one.
+    Role adopt(const QByteArray& handedOff);
 
     QString socketPath() const { return socketPath_; }
     // The connected socket of a second start (owned by the caller from here), or -1.

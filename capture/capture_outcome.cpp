@@ -121,7 +121,9 @@ void sendToClipboard(Kind kind) {
     if (!face) {
         return;
     }
-    QTimer::singleShot(kClipboardPauseMs, face->mainWindow(), [kind] {
+    // The buttons' copy keeps its short pause; a command's copy is awaited by a script or a key.
+    const int pause = face->captureOrder().commanded ? 0 : kClipboardPauseMs;
+    QTimer::singleShot(pause, face->mainWindow(), [kind] {
         MainFace* face = mainFace();
         if (!face) {
             return;

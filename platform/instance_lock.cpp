@@ -38,4 +38,19 @@ bool InstanceLock::tryLock(QString* reason) {
     return true;
 }
 
+int InstanceLock::handOff() {
+    const int fd = fd_;
+    if (fd >= 0) {
+        ::fcntl(fd, F_SETFD, ::fcntl(fd, F_GETFD) & ~FD_CLOEXEC);
+    }
+    fd_ = -1;
+    return fd;
+}
+
+void InstanceLock::adopt(int descriptor) {
+    // Close-on-exec again: the helpers this program starts must not keep the lock.
+    ::fcntl(descriptor, F_SETFD, ::fcntl(descriptor, F_GETFD) | FD_CLOEXEC);
+    fd_ = descriptor;
+}
+
 }  // namespace platform

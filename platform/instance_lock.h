@@ -18,6 +18,12 @@ public:
     bool tryLock(QString* reason);
     bool held() const { return fd_ >= 0; }
 
+    // For a program that replaces this one (exec): the held lock's descriptor, made to survive
+    // the exec; this object no longer owns it.
+    int handOff();
+    // Takes over a lock handed off that way.
+    void adopt(int descriptor);
+
 private:
     QString path_;
     int fd_ = -1;

@@ -1,10 +1,12 @@
 #include "platform/unix_socket.h"
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <QFile>
+#include <cerrno>
 #include <cstring>
 
 namespace platform {
@@ -33,6 +35,38 @@ bool peerIsThisUser(qintptr descriptor) {
     socklen_t size = sizeof(peer);
     return ::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
            peer.uid == getuid();
+}
+
+bool sendAll(int descriptor, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::send(descriptor, data, static_cast<size_t>(left), MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        data += n;
+        left -= n;
+    }
+    return true;
+}
+
+QByteArray receiveSome(int descriptor, int timeoutMs, bool* timedOut) {
+    *timedOut = false;
+    pollfd p{descriptor, POLLIN, 0};
+    int ready = 0;
+    while ((ready = ::poll(&p, 1, timeoutMs)) < 0 && errno == EINTR) {
+    }
+    if (ready == 0) {
+        *timedOut = true;
+        return {};
+    }
+    char bytes[4096];
+    const ssize_t n = ::read(descriptor, bytes, sizeof bytes);
+    return n > 0 ? QByteArray(bytes, n) : QByteArray();
 }
 
 }  // namespace platform

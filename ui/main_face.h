@@ -40,6 +40,7 @@ public:
         bool copy = false;        // "Copiar" rather than "Editar"
         bool saveOnly = false;    // neither: the picture goes to a file (--output)
         bool stayHidden = false;  // asked for while the program was hidden: it stays so
+        bool commanded = false;   // asked for by a command (a key): no pause meant for a person
     };
     virtual CaptureOrder captureOrder() const = 0;
     // Every capture ends here once: with its picture delivered (in the editor, on the

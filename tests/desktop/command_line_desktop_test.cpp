@@ -173,8 +173,9 @@ TEST(CommandLineDesktop, OutputWritesTheExactPixelsOrSaysWhyNot) {
     EXPECT_EQ(alone.out, here.filePath(QStringLiteral("só.png")) + QLatin1Char('\n'));
     EXPECT_EQ(differenceFromPattern(QImage(here.filePath(QStringLiteral("só.png")))
                                         .convertToFormat(QImage::Format_RGB32),
-                                    {0, 0}, d.screen()),
-              QString());
+                                    {0, 0}, d.screen(), kTrayTop)
+                  .toStdString(),
+              "");
 
     ASSERT_TRUE(d.startProgram());
     // A relative name is relative to the folder the second start runs in.
