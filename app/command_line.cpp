@@ -156,8 +156,8 @@ Parsed parse(const QStringList& arguments) {
         for (const QString& needsCapture : {QStringLiteral("copy"), QStringLiteral("edit"),
                                             QStringLiteral("delay"), QStringLiteral("output")}) {
             if (parser.isSet(needsCapture)) {
-                return failure(QStringLiteral("a opção --%1 só vale junto com --capture")
-                                   .arg(needsCapture));
+                return failure(
+                    QStringLiteral("a opção --%1 só vale junto com --capture").arg(needsCapture));
             }
         }
     }

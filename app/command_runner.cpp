@@ -30,9 +30,9 @@ MainFace::CaptureMode modeOf(CommandLine::Capture capture) {
 
 void noticeCentred(const QString& text) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QPoint place = capture_layout::noticeCentred(
-        screen ? screen->geometry().size() : QSize(), LC_Form8_aviso::kWidthTw,
-        LC_Form8_aviso::kHeightTw);
+    const QPoint place =
+        capture_layout::noticeCentred(screen ? screen->geometry().size() : QSize(),
+                                      LC_Form8_aviso::kWidthTw, LC_Form8_aviso::kHeightTw);
     showNotice(text, place.x(), place.y(), true);
 }
 
@@ -113,18 +113,18 @@ void CommandRunner::captureEnded(bool delivered, const QString& failure) {
         if (delivered) {
             save(pending);
         } else {
-            pending.answer({1, {},
-                            QStringLiteral("Lumacap: nada foi salvo: %1.")
-                                .arg(failure.isEmpty() ? QStringLiteral("nada foi capturado")
-                                                       : failure)});
+            pending.answer(
+                {1,
+                 {},
+                 QStringLiteral("Lumacap: nada foi salvo: %1.")
+                     .arg(failure.isEmpty() ? QStringLiteral("nada foi capturado") : failure)});
         }
     }
 }
 
 void CommandRunner::save(Pending& pending) {
     QString reason;
-    const bool saved =
-        picture_file::save(editor_handover::canvasImage(), pending.output, &reason);
+    const bool saved = picture_file::save(editor_handover::canvasImage(), pending.output, &reason);
     if (pending.order.saveOnly && !oneShot_) {
         // Nothing else shows that it is done: the face comes back as it was, with a notice.
         if (pending.order.stayHidden) {
@@ -153,6 +153,7 @@ void CommandRunner::save(Pending& pending) {
 
 void CommandRunner::refuse(const Answer& answer) {
     noticeCentred(QStringLiteral("Captura em andamento"));
-    answer({1, {},
+    answer({1,
+            {},
             QStringLiteral("Lumacap: uma captura já está em andamento; o pedido foi recusado.")});
 }

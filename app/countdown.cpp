@@ -15,9 +15,9 @@ namespace {
 
 void showLeft(int seconds) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QPoint place = capture_layout::noticeCentred(
-        screen ? screen->geometry().size() : QSize(), LC_Form8_aviso::kWidthTw,
-        LC_Form8_aviso::kHeightTw);
+    const QPoint place =
+        capture_layout::noticeCentred(screen ? screen->geometry().size() : QSize(),
+                                      LC_Form8_aviso::kWidthTw, LC_Form8_aviso::kHeightTw);
     showNotice(QStringLiteral("Captura em %1 s").arg(seconds), place.x(), place.y(), true);
 }
 
@@ -35,8 +35,7 @@ Countdown::Countdown(int seconds, std::function<void()> elapsed, std::function<v
     timer_->setTimerType(Qt::PreciseTimer);
     connect(timer_, &QTimer::timeout, this, &Countdown::tick);
     // Queued: the key's handler must be done before the grab it runs in is released.
-    connect(escape_, &platform::GlobalKey::pressed, this, &Countdown::cancel,
-            Qt::QueuedConnection);
+    connect(escape_, &platform::GlobalKey::pressed, this, &Countdown::cancel, Qt::QueuedConnection);
     QString why;
     if (!escape_->grab(&why)) {
         // The wait still runs; it just cannot be cut short from the keyboard.

@@ -27,8 +27,8 @@ InstanceServer::InstanceServer(Handler handler, QObject* parent)
 bool InstanceServer::listen(const QString& path, QString* reason) {
     QLocalServer::removeServer(path);
     if (!server_->listen(path)) {
-        *reason = QStringLiteral("não foi possível atender em %1: %2")
-                      .arg(path, server_->errorString());
+        *reason =
+            QStringLiteral("não foi possível atender em %1: %2").arg(path, server_->errorString());
         return false;
     }
     return true;

@@ -150,12 +150,11 @@ void LC_Form1_Ini::beginWholeScreen() {
     // With none of the program's windows on the screen (a capture asked for from the tray, by
     // a key) there is nothing to wait for.
     const SettleTiming wait = leaving.isEmpty() ? kNothingGone : kMainWindowGone;
-    grabWhenSettled(
-        this, leaving, screen, std::move(withWindow), wait, [screen](const QImage&) {
-            if (!whole_screen::intoCanvas(screen)) {
-                capture_outcome::failed(QStringLiteral("o sistema não entregou a imagem da tela"));
-                return;
-            }
-            capture_outcome::deliver(capture_outcome::Kind::WholeScreen, screen);
-        });
+    grabWhenSettled(this, leaving, screen, std::move(withWindow), wait, [screen](const QImage&) {
+        if (!whole_screen::intoCanvas(screen)) {
+            capture_outcome::failed(QStringLiteral("o sistema não entregou a imagem da tela"));
+            return;
+        }
+        capture_outcome::deliver(capture_outcome::Kind::WholeScreen, screen);
+    });
 }

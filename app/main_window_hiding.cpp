@@ -1,11 +1,11 @@
 // Hiding the program to the tray or the taskbar, and storing the main window's place.
 #include "app/main_window.h"
 #include "app/tray_icon.h"
-#include "toolbar/compact_toolbar.h"
-#include "ui/forms.h"
 #include "platform/services.h"
 #include "settings/statements.h"
 #include "settings/store_setting.h"
+#include "toolbar/compact_toolbar.h"
+#include "ui/forms.h"
 #include "ui/notice.h"
 #include "ui/picture_button.h"
 #include "ui/window_metrics.h"

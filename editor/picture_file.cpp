@@ -12,9 +12,10 @@ namespace picture_file {
 
 bool save(const QImage& picture, const QString& path, QString* reason) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const char* format = suffix == QLatin1String("png")                                  ? "png"
-                         : suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") ? "jpeg"
-                                                                                             : nullptr;
+    const char* format = suffix == QLatin1String("png") ? "png"
+                         : suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")
+                             ? "jpeg"
+                             : nullptr;
     if (!format) {
         return bmp_file::save(picture, path, reason);
     }

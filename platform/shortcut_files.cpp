@@ -91,9 +91,9 @@ QString desktopEntry(const QString& program, const QString& icon) {
                         "Actions=capturar-selecao;capturar-area;capturar-tela;\n")
                         .arg(exec, escapeString(icon));
     for (const Action& a : actions) {
-        entry += QStringLiteral("\n[Desktop Action %1]\nName=%2\nExec=%3 --capture=%4\n")
-                     .arg(QLatin1String(a.id), QString::fromUtf8(a.name), exec,
-                          QLatin1String(a.mode));
+        entry +=
+            QStringLiteral("\n[Desktop Action %1]\nName=%2\nExec=%3 --capture=%4\n")
+                .arg(QLatin1String(a.id), QString::fromUtf8(a.name), exec, QLatin1String(a.mode));
     }
     return entry;
 }

@@ -11,8 +11,8 @@
 #include <cstdio>
 
 #include "icon_file.h"
-#include "platform/shortcut_files.h"
 #include "info/maker_info.h"
+#include "platform/shortcut_files.h"
 #include "readme_pdf.h"
 #include "ui/pictures.h"
 

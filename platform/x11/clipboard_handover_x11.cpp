@@ -82,7 +82,8 @@ void waitUntilReleased() {
 }  // namespace
 
 bool handOverClipboard(const QByteArray& png, QString* reason) {
-    const QString helper = QCoreApplication::applicationDirPath() + QStringLiteral("/lumacap-clipboard");
+    const QString helper =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/lumacap-clipboard");
     int ends[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
         *reason = QString::fromLocal8Bit(std::strerror(errno));
@@ -111,8 +112,7 @@ bool handOverClipboard(const QByteArray& png, QString* reason) {
     const QByteArray program = QFile::encodeName(helper);
     char* argv[] = {const_cast<char*>(program.constData()), nullptr};
     pid_t pid = 0;
-    const int spawned =
-        posix_spawn(&pid, program.constData(), &files, &attributes, argv, environ);
+    const int spawned = posix_spawn(&pid, program.constData(), &files, &attributes, argv, environ);
     posix_spawn_file_actions_destroy(&files);
     posix_spawnattr_destroy(&attributes);
     ::close(ends[1]);
@@ -125,8 +125,8 @@ bool handOverClipboard(const QByteArray& png, QString* reason) {
 
     char header[8];
     qToLittleEndian(static_cast<quint64>(png.size()), header);
-    const bool sent = sendAll(ends[0], header, sizeof header) &&
-                      sendAll(ends[0], png.constData(), png.size());
+    const bool sent =
+        sendAll(ends[0], header, sizeof header) && sendAll(ends[0], png.constData(), png.size());
     const QByteArray answer = sent ? readAnswer(ends[0]) : QByteArray();
     ::close(ends[0]);
     if (answer != "ok") {

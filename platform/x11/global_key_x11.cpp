@@ -111,9 +111,9 @@ bool GlobalKey::grab(QString* reason) {
     for (const xcb_keycode_t code : codes) {
         for (const uint16_t mask : Grab::kLockMasks) {
             Reply<xcb_generic_error_t> error(
-                xcb_request_check(c, xcb_grab_key_checked(c, 1, root, mask, code,
-                                                          XCB_GRAB_MODE_ASYNC,
-                                                          XCB_GRAB_MODE_ASYNC)),
+                xcb_request_check(c,
+                                  xcb_grab_key_checked(c, 1, root, mask, code, XCB_GRAB_MODE_ASYNC,
+                                                       XCB_GRAB_MODE_ASYNC)),
                 &std::free);
             if (error) {
                 // What was taken so far goes back with `grab`.

@@ -26,9 +26,8 @@ QString socketPath(const PrivateDesktop& desktop, const InstalledProgram& progra
 
 QStringList mainWindows(const PrivateDesktop& desktop) {
     return desktop
-        .run(QStringLiteral("xdotool"),
-             {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-              QStringLiteral("^Lumacap$")})
+        .run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                         QStringLiteral("--name"), QStringLiteral("^Lumacap$")})
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
@@ -93,8 +92,8 @@ TEST(CommandLineDesktop, TwoStartsAtOnceLeaveOneCopyAndAStaleSocketBlocksNone) {
     // A copy that crashed left its socket behind, with nobody listening on it.
     const QString socket = socketPath(desktop, program);
     ASSERT_TRUE(QDir().mkpath(QFileInfo(socket).path()));
-    QFile::setPermissions(QFileInfo(socket).path(), QFile::ReadOwner | QFile::WriteOwner |
-                                                         QFile::ExeOwner);
+    QFile::setPermissions(QFileInfo(socket).path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     {
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
@@ -120,8 +119,7 @@ TEST(CommandLineDesktop, TwoStartsAtOnceLeaveOneCopyAndAStaleSocketBlocksNone) {
     }
     // One of them hands its start to the other and ends; the other is the running copy.
     ASSERT_TRUE(waitUntil(
-        [&] { return starts[0]->waitForFinished(20) || starts[1]->waitForFinished(20); },
-        15000));
+        [&] { return starts[0]->waitForFinished(20) || starts[1]->waitForFinished(20); }, 15000));
     const bool firstEnded = starts[0]->state() == QProcess::NotRunning;
     QProcess& ended = *starts[firstEnded ? 0 : 1];
     QProcess& running = *starts[firstEnded ? 1 : 0];
@@ -141,16 +139,15 @@ TEST(CommandLineDesktop, AnotherUserCannotTalkToTheRunningCopy) {
     ASSERT_TRUE(waitUntil([&] { return QFile::exists(socket); }));
     auto probe = [&] {
         return d.desktop()
-            .run(QStringLiteral("setpriv"),
-                 {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--",
-                  QStringLiteral(LUMACAP_SOCKET_PROBE), socket})
+            .run(QStringLiteral("setpriv"), {"--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                                             "--", QStringLiteral(LUMACAP_SOCKET_PROBE), socket})
             .trimmed();
     };
     EXPECT_TRUE(probe().startsWith(QStringLiteral("refused"))) << probe().toStdString();
 
     // Even with the folders opened up, the copy hears nobody but its own user.
-    const auto open = QFile::permissions(socket) | QFile::ReadOther | QFile::WriteOther |
-                      QFile::ExeOther;
+    const auto open =
+        QFile::permissions(socket) | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     for (const QString& path : {d.program().home(), QFileInfo(socket).path(), socket}) {
         QFile::setPermissions(path, open);
     }
@@ -171,19 +168,20 @@ TEST(CommandLineDesktop, OutputWritesTheExactPixelsOrSaysWhyNot) {
     const auto alone = d.program().runAgain({"--capture=screen", "--output=só.png"}, here.path());
     ASSERT_EQ(alone.status, 0) << alone.err.toStdString();
     EXPECT_EQ(alone.out, here.filePath(QStringLiteral("só.png")) + QLatin1Char('\n'));
-    EXPECT_EQ(differenceFromPattern(QImage(here.filePath(QStringLiteral("só.png")))
-                                        .convertToFormat(QImage::Format_RGB32),
-                                    {0, 0}, d.screen(), kTrayTop)
-                  .toStdString(),
-              "");
+    EXPECT_EQ(
+        differenceFromPattern(
+            QImage(here.filePath(QStringLiteral("só.png"))).convertToFormat(QImage::Format_RGB32),
+            {0, 0}, d.screen(), kTrayTop)
+            .toStdString(),
+        "");
 
     ASSERT_TRUE(d.startProgram());
     // A relative name is relative to the folder the second start runs in.
     const auto run = d.program().runAgain({"--capture=screen", "--output=tela.png"}, here.path());
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, here.filePath(QStringLiteral("tela.png")) + QLatin1Char('\n'));
-    const QImage saved = QImage(here.filePath(QStringLiteral("tela.png")))
-                             .convertToFormat(QImage::Format_RGB32);
+    const QImage saved =
+        QImage(here.filePath(QStringLiteral("tela.png"))).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(saved.size(), d.screen());
     EXPECT_EQ(differenceFromPattern(saved, {0, 0}, d.screen(), kTrayTop), QString());
     const auto bmp = d.program().runAgain({"--capture=screen", "--output=tela"}, here.path());
@@ -197,8 +195,8 @@ TEST(CommandLineDesktop, OutputWritesTheExactPixelsOrSaysWhyNot) {
     const auto refused =
         d.program().runAgain({"--capture=screen", "--output=" + folder + "/tela.png"});
     EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.err.contains(QStringLiteral("sem permissão para gravar na pasta \"%1\"")
-                                         .arg(folder)))
+    EXPECT_TRUE(refused.err.contains(
+        QStringLiteral("sem permissão para gravar na pasta \"%1\"").arg(folder)))
         << refused.err.toStdString();
     EXPECT_TRUE(refused.out.isEmpty());
     EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/tela.png")));

@@ -23,13 +23,11 @@ int main(int argc, char* argv[]) {
         std::printf("refused %s\n", std::strerror(errno));
         return 0;
     }
-    const std::string json =
-        R"({"v":1,"folder":"/","arguments":["--capture=screen","--copy"]})";
+    const std::string json = R"({"v":1,"folder":"/","arguments":["--capture=screen","--copy"]})";
     const uint32_t size = static_cast<uint32_t>(json.size());
-    const unsigned char length[4] = {static_cast<unsigned char>(size >> 24),
-                                     static_cast<unsigned char>(size >> 16),
-                                     static_cast<unsigned char>(size >> 8),
-                                     static_cast<unsigned char>(size)};
+    const unsigned char length[4] = {
+        static_cast<unsigned char>(size >> 24), static_cast<unsigned char>(size >> 16),
+        static_cast<unsigned char>(size >> 8), static_cast<unsigned char>(size)};
     const std::string frame = std::string(reinterpret_cast<const char*>(length), 4) + json;
     [[maybe_unused]] const ssize_t sent = write(fd, frame.data(), frame.size());
     char byte = 0;

@@ -1,9 +1,10 @@
 // Reading the command line, and the messages between a second start and the running copy.
+#include "app/command_line.h"
+
 #include <gtest/gtest.h>
 
 #include <QtEndian>
 
-#include "app/command_line.h"
 #include "app/instance_message.h"
 #include "platform/shortcut_files.h"
 

@@ -46,8 +46,8 @@ xcb_atom_t SelectionHolder::atom(const char* name) {
 // The server's time now, read from the event of a property change that changes nothing: the
 // clipboard is taken and served with a real time, as ICCCM asks.
 xcb_timestamp_t SelectionHolder::serverTime() {
-    xcb_change_property(c_, XCB_PROP_MODE_APPEND, window_, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
-                        0, nullptr);
+    xcb_change_property(c_, XCB_PROP_MODE_APPEND, window_, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0,
+                        nullptr);
     xcb_flush(c_);
     while (xcb_generic_event_t* e = xcb_wait_for_event(c_)) {
         Reply<xcb_generic_event_t> event(e, &std::free);
@@ -74,8 +74,8 @@ bool SelectionHolder::own(std::string* reason) {
     xcb_change_property(c_, XCB_PROP_MODE_REPLACE, window_, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
                         sizeof title - 1, title);
     const uint32_t pid = static_cast<uint32_t>(getpid());
-    xcb_change_property(c_, XCB_PROP_MODE_REPLACE, window_, atom("_NET_WM_PID"),
-                        XCB_ATOM_CARDINAL, 32, 1, &pid);
+    xcb_change_property(c_, XCB_PROP_MODE_REPLACE, window_, atom("_NET_WM_PID"), XCB_ATOM_CARDINAL,
+                        32, 1, &pid);
 
     clipboard_ = atom("CLIPBOARD");
     targets_ = atom("TARGETS");
@@ -126,8 +126,8 @@ bool SelectionHolder::convert(xcb_atom_t target, xcb_window_t requestor, xcb_ato
         return true;
     }
     if (target == timestamp_) {
-        xcb_change_property(c_, XCB_PROP_MODE_REPLACE, requestor, property, XCB_ATOM_INTEGER, 32,
-                            1, &ownedSince_);
+        xcb_change_property(c_, XCB_PROP_MODE_REPLACE, requestor, property, XCB_ATOM_INTEGER, 32, 1,
+                            &ownedSince_);
         return true;
     }
     if (target != png_type_) {
