@@ -15,7 +15,7 @@ const QStringList kValueOptions{QStringLiteral("capture"), QStringLiteral("delay
                                 QStringLiteral("output")};
 const QStringList kFlagOptions{QStringLiteral("help"), QStringLiteral("version"),
                                QStringLiteral("copy"), QStringLiteral("edit"),
-                               QStringLiteral("tray")};
+                               QStringLiteral("tray"), QStringLiteral("print-key")};
 
 Parsed failure(const QString& message) {
     return {std::nullopt, message};
@@ -90,6 +90,7 @@ Parsed parse(const QStringList& arguments) {
         {QStringLiteral("delay"), {}, QStringLiteral("seconds")},
         {QStringLiteral("output"), {}, QStringLiteral("path")},
         {QStringLiteral("tray"), {}},
+        {QStringLiteral("print-key"), {}},
     });
     if (!parser.parse(QStringList{QStringLiteral("Lumacap")} + arguments)) {
         return failure(parserFailure(parser, arguments));
@@ -103,6 +104,7 @@ Parsed parse(const QStringList& arguments) {
     c.help = parser.isSet(QStringLiteral("help"));
     c.version = parser.isSet(QStringLiteral("version"));
     c.tray = parser.isSet(QStringLiteral("tray"));
+    c.printKey = parser.isSet(QStringLiteral("print-key"));
     if (parser.isSet(QStringLiteral("capture"))) {
         const QString value = parser.value(QStringLiteral("capture"));
         c.capture = captureMode(value);
@@ -184,6 +186,8 @@ QString helpText() {
         "                        caminho; BMP, ou PNG e JPEG pelo final do nome (.png, .jpg,\n"
         "                        .jpeg); um nome sem final recebe .bmp\n"
         "      --tray            começa escondido na bandeja (ou na barra de tarefas)\n"
+        "      --print-key       reserva a tecla Print (X11) para --capture=selection; se\n"
+        "                        outro programa já a tem, diz qual é o problema\n"
         "\n"
         "Saída: 0 feito, 1 falhou, 2 opções inválidas (nada foi feito).\n");
 }

@@ -17,6 +17,7 @@ struct CommandLine {
     int delaySeconds = 0;
     QString output;  // as given; see resolvedAgainst()
     bool tray = false;
+    bool printKey = false;  // take the Print key from the desktop (X11), if nobody holds it
 
     // With a relative --output made absolute against `folder` (where that start was run).
     CommandLine resolvedAgainst(const QString& folder) const;

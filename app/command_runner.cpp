@@ -8,13 +8,12 @@
 #include "capture/capture_layout.h"
 #include "capture/editor_handover.h"
 #include "editor/picture_file.h"
+#include "platform/global_key.h"
 #include "platform/services.h"
 #include "ui/notice.h"
 #include "ui/notice_window.h"
 
 namespace {
-
-const instance_message::Answer kTaken{0, {}, {}};
 
 MainFace::CaptureMode modeOf(CommandLine::Capture capture) {
     switch (capture) {
@@ -49,14 +48,33 @@ void CommandRunner::run(const CommandLine& command, Answer answer) {
         refuse(answer);
         return;
     }
+    QString keyProblem;
+    if (command.printKey && !takePrintKey(&keyProblem)) {
+        // Said, never taken silently from the desktop; the rest of the command still runs.
+        keyProblem = QStringLiteral("Não foi possível usar a tecla Print: %1. Use um atalho do "
+                                    "ambiente de trabalho para \"Lumacap --capture=selection\".")
+                         .arg(keyProblem);
+        // After the answer has gone: the box waits for the user.
+        QMetaObject::invokeMethod(
+            this,
+            [this, keyProblem] {
+                platform::services().message(main_, QStringLiteral("Lumacap"), keyProblem,
+                                             platform::MessageIcon::Information);
+            },
+            Qt::QueuedConnection);
+    }
+    const instance_message::Answer taken{keyProblem.isEmpty() ? 0 : 1, {},
+                                         keyProblem.isEmpty() ? QString()
+                                                              : QStringLiteral("Lumacap: ") +
+                                                                    keyProblem};
     if (command.tray) {
         main_->minimize_to_tray();
     }
     if (!command.capture) {
-        if (!command.tray) {
+        if (!command.tray && !command.printKey) {
             main_->bringForward();
         }
-        answer(kTaken);
+        answer(taken);
         return;
     }
     MainFace::CaptureOrder order = main_->choices();
@@ -69,7 +87,7 @@ void CommandRunner::run(const CommandLine& command, Answer answer) {
     order.commanded = true;
     pending_ = Pending{order, command.output, nullptr};
     if (command.output.isEmpty()) {
-        answer(kTaken);
+        answer(taken);
     } else {
         pending_->answer = std::move(answer);
     }
@@ -87,6 +105,28 @@ void CommandRunner::run(const CommandLine& command, Answer answer) {
             captureEnded(false, QStringLiteral("a espera foi cancelada"));
         },
         this);
+}
+
+bool CommandRunner::takePrintKey(QString* reason) {
+    if (printKey_) {
+        return true;
+    }
+    auto* key = new platform::GlobalKey(platform::GlobalKey::Key::Print, this);  // child of this
+    if (!key->grab(reason)) {
+        delete key;
+        return false;
+    }
+    // Queued: the key's handler is done before a capture hides and grabs things.
+    connect(
+        key, &platform::GlobalKey::pressed, this,
+        [this] {
+            CommandLine selection;
+            selection.capture = CommandLine::Capture::Selection;
+            run(selection, [](const instance_message::Answer&) {});
+        },
+        Qt::QueuedConnection);
+    printKey_ = key;
+    return true;
 }
 
 void CommandRunner::startCapture() {

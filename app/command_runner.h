@@ -12,6 +12,10 @@
 class Countdown;
 class LC_Form1_Ini;
 
+namespace platform {
+class GlobalKey;
+}
+
 // Carries out a command in the running copy (its own start's, or one a second start handed
 // over) and answers it once: at once when the command is taken on, or, for --output, when the
 // file is written or the capture failed.
@@ -40,11 +44,14 @@ private:
     };
 
     void startCapture();
+    // Takes the Print key for selection captures; false with the reason when it cannot.
+    bool takePrintKey(QString* reason);
     void save(Pending& pending);
     void refuse(const Answer& answer);
 
     LC_Form1_Ini* main_;
     std::optional<Pending> pending_;
     QPointer<Countdown> countdown_;
+    platform::GlobalKey* printKey_ = nullptr;
     bool oneShot_ = false;
 };

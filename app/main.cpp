@@ -112,7 +112,7 @@ int main(int argc, char* argv[]) {
         !server.listen(instance.socketPath(), &problem)) {
         std::fprintf(stderr, "Lumacap: %s.\n", problem.toLocal8Bit().constData());
     }
-    if (command.capture) {
+    if (command.capture || command.printKey) {
         if (oneShot) {
             main->commands().setOneShot();
         }

@@ -17,6 +17,7 @@
 #include <cstring>
 
 #include "platform/clipboard_handover.h"
+#include "platform/unix_socket.h"
 
 extern char** environ;
 
@@ -30,21 +31,6 @@ constexpr int kHelperAnswerMs = 3000;
 // After that, Qt is told that the clipboard is no longer this program's (it would otherwise
 // try a hand-over of its own as it closes the display).
 constexpr int kReleaseWaitMs = 1000;
-
-bool sendAll(int fd, const char* data, qsizetype size) {
-    while (size > 0) {
-        const ssize_t n = ::send(fd, data, static_cast<size_t>(size), MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        data += n;
-        size -= n;
-    }
-    return true;
-}
 
 // The helper's one-line answer: "ok", or why it could not take the clipboard.
 QByteArray readAnswer(int fd) {
@@ -126,7 +112,7 @@ bool handOverClipboard(const QByteArray& png, QString* reason) {
     char header[8];
     qToLittleEndian(static_cast<quint64>(png.size()), header);
     const bool sent =
-        sendAll(ends[0], header, sizeof header) && sendAll(ends[0], png.constData(), png.size());
+        sendAll(ends[0], QByteArray(header, sizeof header)) && sendAll(ends[0], png);
     const QByteArray answer = sent ? readAnswer(ends[0]) : QByteArray();
     ::close(ends[0]);
     if (answer != "ok") {

@@ -234,4 +234,30 @@ TEST(CommandLineDesktop, ADelayedCaptureCountsDownRefusesOthersAndEscapeCancels)
     EXPECT_TRUE(waitUntil([&] { return d.mainVisible(); }));
 }
 
+TEST(CommandLineDesktop, ThePrintKeyIsTakenOnlyWhenNobodyHoldsIt) {
+    CaptureDesktop d;
+    d.program().start({"--print-key"});
+    ASSERT_TRUE(d.program().waitForWindow());
+    d.key(QStringLiteral("Print"));
+    ASSERT_TRUE(d.waitForOverlay());  // a selection capture, from the desktop's key
+    d.key(QStringLiteral("Escape"));
+    ASSERT_TRUE(d.waitForOverlayGone());
+
+    // Another copy (another user's runtime folder) asks for the key the first one holds.
+    InstalledProgram other(d.desktop());
+    other.start({"--print-key"});
+    QString said;
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            other.waitForExit(20);
+            said += other.standardError();
+            return said.contains(QStringLiteral("a tecla Print já está reservada por outro "
+                                                "programa"));
+        },
+        10000))
+        << said.toStdString();
+    EXPECT_TRUE(other.waitForWindow(QStringLiteral("Lumacap"), 5000).has_value());
+    EXPECT_TRUE(other.running());  // it runs on, without the key
+}
+
 }  // namespace
