@@ -51,8 +51,9 @@ void CommandRunner::run(const CommandLine& command, Answer answer) {
     QString keyProblem;
     if (command.printKey && !takePrintKey(&keyProblem)) {
         // Said, never taken silently from the desktop; the rest of the command still runs.
-        keyProblem = QStringLiteral("Não foi possível usar a tecla Print: %1. Use um atalho do "
-                                    "ambiente de trabalho para \"Lumacap --capture=selection\".")
+        keyProblem = QStringLiteral(
+                         "Não foi possível usar a tecla Print: %1. Use um atalho do "
+                         "ambiente de trabalho para \"Lumacap --capture=selection\".")
                          .arg(keyProblem);
         // After the answer has gone: the box waits for the user.
         QMetaObject::invokeMethod(
@@ -63,10 +64,10 @@ void CommandRunner::run(const CommandLine& command, Answer answer) {
             },
             Qt::QueuedConnection);
     }
-    const instance_message::Answer taken{keyProblem.isEmpty() ? 0 : 1, {},
-                                         keyProblem.isEmpty() ? QString()
-                                                              : QStringLiteral("Lumacap: ") +
-                                                                    keyProblem};
+    const instance_message::Answer taken{
+        keyProblem.isEmpty() ? 0 : 1,
+        {},
+        keyProblem.isEmpty() ? QString() : QStringLiteral("Lumacap: ") + keyProblem};
     if (command.tray) {
         main_->minimize_to_tray();
     }

@@ -111,8 +111,7 @@ bool handOverClipboard(const QByteArray& png, QString* reason) {
 
     char header[8];
     qToLittleEndian(static_cast<quint64>(png.size()), header);
-    const bool sent =
-        sendAll(ends[0], QByteArray(header, sizeof header)) && sendAll(ends[0], png);
+    const bool sent = sendAll(ends[0], QByteArray(header, sizeof header)) && sendAll(ends[0], png);
     const QByteArray answer = sent ? readAnswer(ends[0]) : QByteArray();
     ::close(ends[0]);
     if (answer != "ok") {

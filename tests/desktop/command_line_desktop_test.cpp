@@ -251,8 +251,9 @@ TEST(CommandLineDesktop, ThePrintKeyIsTakenOnlyWhenNobodyHoldsIt) {
         [&] {
             other.waitForExit(20);
             said += other.standardError();
-            return said.contains(QStringLiteral("a tecla Print já está reservada por outro "
-                                                "programa"));
+            return said.contains(
+                QStringLiteral("a tecla Print já está reservada por outro "
+                               "programa"));
         },
         10000))
         << said.toStdString();
