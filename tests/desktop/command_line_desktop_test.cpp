@@ -67,6 +67,14 @@ TEST(CommandLineDesktop, HelpVersionAndBadOptionsAnswerAtOnceAndStartNothing) {
     }
     EXPECT_TRUE(mainWindows(desktop).isEmpty());  // nothing was started
     EXPECT_FALSE(QFile::exists(socketPath(desktop, program)));
+
+    // The desktop entry the install ships offers the captures too.
+    QFile entry(installDir() + QStringLiteral("/Lumacap.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(
+        QString::fromUtf8(entry.readAll())
+            .contains(
+                QStringLiteral("Exec=\"%1/Lumacap\" --capture=selection\n").arg(installDir())));
 }
 
 TEST(CommandLineDesktop, SecondStartHandsAScreenCopyToTheRunningCopy) {

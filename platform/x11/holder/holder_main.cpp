@@ -48,12 +48,12 @@ int main() {
         size = (size << 8) | header[i];
     }
     if (size == 0 || size > kMaxPictureBytes) {
-        answer("bad picture size");
+        answer("tamanho de imagem inválido");
         return 1;
     }
     std::vector<uint8_t> png(size);
     if (!readAll(0, png.data(), png.size())) {
-        answer("picture cut short");
+        answer("a imagem chegou incompleta");
         return 1;
     }
     SelectionHolder holder(std::move(png));

@@ -61,7 +61,7 @@ xcb_timestamp_t SelectionHolder::serverTime() {
 bool SelectionHolder::own(std::string* reason) {
     c_ = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(c_)) {
-        *reason = "no display";
+        *reason = "nenhuma tela X11 atende (DISPLAY)";
         return false;
     }
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c_)).data;
@@ -96,7 +96,7 @@ bool SelectionHolder::own(std::string* reason) {
         xcb_get_selection_owner_reply(c_, xcb_get_selection_owner(c_, clipboard_), nullptr),
         &std::free);
     if (!owner || owner->owner != window_) {
-        *reason = "the clipboard could not be taken";
+        *reason = "a área de transferência não pôde ser tomada";
         return false;
     }
     owner_ = true;
