@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "app/command_runner.h"
 #include "app/tray_icon.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
@@ -37,6 +38,7 @@ LC_Form1_Ini::LC_Form1_Ini() : LcForm("LC_Form1_Ini") {
     setFixedSize(units::px(kClientWidthTw), units::px(kClientHeightTw));
     setMouseTracking(true);
     drag_ = new WindowDrag(this);
+    commands_ = new CommandRunner(this);  // a child of this window
     Forms::instance().setMainFace(this, this);
 
     buildControls();

@@ -13,8 +13,10 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class PictureButton;
+class CommandRunner;
 class TrayIcon;
 class WindowDrag;
+struct CommandLine;
 
 // The main window: the start-up window and the hub of the program. Its hidden labels hold the
 // program's run-time state; the other windows reach it through its MainFace side.
@@ -40,7 +42,9 @@ public:
     void hideSoon() override;
     void unloadSoon(const QString& formName) override;
     void endMessage() override;
-    CaptureMode captureMode() const override;
+    CaptureOrder captureOrder() const override { return order_; }
+    void captureEnded(bool delivered, const QString& failure) override;
+    CaptureMode captureMode() const override { return order_.mode; }
     QString fixedWidthText() const override;
     QString fixedHeightText() const override;
     bool hideAfterCapture() const override;
@@ -74,6 +78,26 @@ public:
     void FunctionCapture() override;
     // Whole-screen capture into the editor's canvas, then the edit or copy action.
     void CaptureWholeScreen();
+
+    // How the program shows itself when it starts; set before the main window is loaded.
+    enum class StartFace {
+        AsStored,  // as the settings say
+        InTray,    // hidden in the tray (--tray)
+        NotYet,    // not yet: a capture asked for at the start brings it when it ends
+    };
+    static void setStartFace(StartFace face);
+
+    // A command from this start's arguments or from a second start (see CommandRunner).
+    CommandRunner& commands() { return *commands_; }
+    // The window's choices as the order of a capture.
+    CaptureOrder choices() const;
+    // Starts a capture with that order.
+    void startCapture(const CaptureOrder& order);
+    bool captureUnderWay() const { return captureUnderWay_; }
+    // The program is out of sight: in the tray, or its face minimised.
+    bool outOfSight() const;
+    // Brings the face in use forward, also from the tray or the taskbar.
+    void bringForward();
 
     // Controls, by their names.
     QGroupBox* Frame1 = nullptr;
@@ -134,7 +158,13 @@ private:
     void txtHeight_Change();
     void btnSaveText_Click();
 
+    void beginAreaCapture();
+    void beginWholeScreen();
+
     MainLabels labels_;
     WindowDrag* drag_ = nullptr;
     TrayIcon* tray_ = nullptr;
+    CommandRunner* commands_ = nullptr;
+    CaptureOrder order_;
+    bool captureUnderWay_ = false;
 };

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "app/command_runner.h"
 #include "app/main_window.h"
 #include "capture/area_grab.h"
 #include "capture/capture_outcome.h"
@@ -25,6 +26,7 @@ constexpr int kOverlayOpacityPercent = 30;
 constexpr SettleTiming kWindowsGone{.firstMs = 100, .pollMs = 40, .maxMs = 1000};
 // The whole-screen capture waits 200 ms for the screen to repaint without the main window.
 constexpr SettleTiming kMainWindowGone{.firstMs = 200, .pollMs = 40, .maxMs = 1000};
+constexpr SettleTiming kNothingGone{.firstMs = 0, .pollMs = 40, .maxMs = 0};
 
 QSize primaryScreenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -73,10 +75,38 @@ void LC_Form1_Ini::FunctionCapture() {
     if (Forms::instance().ifLoaded<LC_Form2_cap>()) {
         return;  // a capture is under way already
     }
+    order_ = choices();
+    beginAreaCapture();
+}
+
+void LC_Form1_Ini::CaptureWholeScreen() {
+    order_ = choices();
+    beginWholeScreen();
+}
+
+void LC_Form1_Ini::startCapture(const CaptureOrder& order) {
+    if (Forms::instance().ifLoaded<LC_Form2_cap>()) {
+        return;
+    }
+    order_ = order;
+    if (order.mode == CaptureMode::WholeScreen) {
+        beginWholeScreen();
+    } else {
+        beginAreaCapture();
+    }
+}
+
+void LC_Form1_Ini::captureEnded(bool delivered, const QString& failure) {
+    captureUnderWay_ = false;
+    commands_->captureEnded(delivered, failure);
+}
+
+void LC_Form1_Ini::beginAreaCapture() {
     auto* overlay = Forms::instance().get<LC_Form2_cap>();
     if (!overlay) {
         return;  // the program is ending
     }
+    captureUnderWay_ = true;
     rememberSize();
     LC_Mod3_Transparencia::SetTransparency(overlay, kOverlayOpacityPercent, true);
 
@@ -112,19 +142,22 @@ void LC_Form1_Ini::FunctionCapture() {
     setCursor(Qt::CrossCursor);
 }
 
-void LC_Form1_Ini::CaptureWholeScreen() {
+void LC_Form1_Ini::beginWholeScreen() {
+    captureUnderWay_ = true;
     rememberSize();
     const QSize screen = primaryScreenSize();
     const QRect leaving = frameOnScreen(this, screen) | frameOnScreen(shownNotice(), screen);
     QImage withWindow = grabIfAny(leaving, screen);
     closeNotice();
     hide();
-    grabWhenSettled(
-        this, leaving, screen, std::move(withWindow), kMainWindowGone, [screen](const QImage&) {
-            if (!whole_screen::intoCanvas(screen)) {
-                capture_outcome::failed(QStringLiteral("o sistema não entregou a imagem da tela"));
-                return;
-            }
-            capture_outcome::deliver(capture_outcome::Kind::WholeScreen, screen);
-        });
+    // With none of the program's windows on the screen (a capture asked for from the tray, by
+    // a key) there is nothing to wait for.
+    const SettleTiming wait = leaving.isEmpty() ? kNothingGone : kMainWindowGone;
+    grabWhenSettled(this, leaving, screen, std::move(withWindow), wait, [screen](const QImage&) {
+        if (!whole_screen::intoCanvas(screen)) {
+            capture_outcome::failed(QStringLiteral("o sistema não entregou a imagem da tela"));
+            return;
+        }
+        capture_outcome::deliver(capture_outcome::Kind::WholeScreen, screen);
+    });
 }

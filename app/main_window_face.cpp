@@ -34,14 +34,13 @@ void LC_Form1_Ini::endMessage() {
     TimerMensagem_Timer();
 }
 
-MainFace::CaptureMode LC_Form1_Ini::captureMode() const {
-    if (OptCapture0->isChecked()) {
-        return CaptureMode::Selection;
-    }
-    if (OptCapture1->isChecked()) {
-        return CaptureMode::FixedArea;
-    }
-    return CaptureMode::WholeScreen;
+MainFace::CaptureOrder LC_Form1_Ini::choices() const {
+    CaptureOrder order;
+    order.mode = OptCapture0->isChecked()   ? CaptureMode::Selection
+                 : OptCapture1->isChecked() ? CaptureMode::FixedArea
+                                            : CaptureMode::WholeScreen;
+    order.copy = labels_.lblCopy != QLatin1String("0");
+    return order;
 }
 
 QString LC_Form1_Ini::fixedWidthText() const {
@@ -53,5 +52,5 @@ QString LC_Form1_Ini::fixedHeightText() const {
 }
 
 bool LC_Form1_Ini::hideAfterCapture() const {
-    return chkHide->isChecked();
+    return chkHide->isChecked() || order_.stayHidden;
 }

@@ -4,6 +4,8 @@
 #include "platform/services.h"
 #include "settings/statements.h"
 #include "settings/store_setting.h"
+#include "toolbar/compact_toolbar.h"
+#include "ui/forms.h"
 #include "ui/notice.h"
 #include "ui/picture_button.h"
 #include "ui/window_metrics.h"
@@ -31,6 +33,25 @@ void LC_Form1_Ini::TrayIcon_Click() {
     // Both buttons bring the face back: an icon that only vanished would leave the program
     // running with no way to reach it.
     faceInUse()->showNormal();
+    tray_->remove();
+}
+
+bool LC_Form1_Ini::outOfSight() const {
+    if (tray_->isPresent()) {
+        return true;
+    }
+    // The toolbar is asked for only if loaded: loading it may itself send the program away.
+    const QWidget* face = labels_.lblToggleMax != QLatin1String("0")
+                              ? static_cast<const QWidget*>(this)
+                              : Forms::instance().ifLoaded<LC_Form7_mini>();
+    return face && face->isMinimized();
+}
+
+void LC_Form1_Ini::bringForward() {
+    QWidget* face = faceInUse();
+    face->showNormal();
+    face->raise();
+    face->activateWindow();
     tray_->remove();
 }
 

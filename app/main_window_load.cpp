@@ -10,6 +10,14 @@
 #include "ui/units.h"
 #include "ui/window_metrics.h"
 
+namespace {
+LC_Form1_Ini::StartFace startFace = LC_Form1_Ini::StartFace::AsStored;
+}
+
+void LC_Form1_Ini::setStartFace(StartFace face) {
+    startFace = face;
+}
+
 void LC_Form1_Ini::Form_Load() {
     // Steps 1-2: one read of the row; the file is closed again before anything else runs.
     const SettingsRow row = LC_Mod1_BD::readSettings();
@@ -46,11 +54,15 @@ void LC_Form1_Ini::Form_Load() {
 
     TimerMensagem->start();
 
-    // Step 8.
+    // Step 8, unless the start asked otherwise.
+    const bool inTray = v.iniMinimized == 1 || startFace == StartFace::InTray;
+    if (startFace == StartFace::NotYet && !inTray) {
+        return;  // the capture asked for at the start shows the face when it ends
+    }
     if (v.optMax == 0) {
         hide();
-        startCompactFace(v.iniMinimized == 1);
-    } else if (v.iniMinimized == 1) {
+        startCompactFace(inTray);
+    } else if (inTray) {
         minimize_to_tray();
     } else {
         show();

@@ -79,6 +79,7 @@ void BM_StartLumacapAgainstBareWindow(benchmark::State& state) {
         fs::remove_all(dir);
         fs::copy(LUMACAP_DATA_DIR, dir, fs::copy_options::recursive);
         fs::copy_file(LUMACAP_BINARY, dir / "Lumacap");
+        fs::copy_file(LUMACAP_GUI, dir / "lumacap-gui");
         return dir.string();
     }();
     const std::string bare = LUMACAP_BENCH_DIR "/bare_window";

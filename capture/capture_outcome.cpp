@@ -75,17 +75,30 @@ void deliver(Kind kind, QSize size) {
     if (!face) {
         return;  // the program is ending
     }
-    if (face->labels().lblCopy != QLatin1String("0")) {
+    const MainFace::CaptureOrder order = face->captureOrder();
+    if (order.saveOnly) {
+        face->captureEnded(true, {});  // the face saves it where the command said
+        return;
+    }
+    if (order.copy) {
         sendToClipboard(kind);
         return;
     }
     editor_handover::showEditor(kind == Kind::WholeScreen
                                     ? capture_layout::forWholeScreen(size)
                                     : capture_layout::forArea(size.width(), size.height()));
+    face->captureEnded(true, {});
 }
 
 void nothingCaptured() {
     if (MainFace* face = mainFace()) {
+        const bool stayHidden = face->captureOrder().stayHidden;
+        face->captureEnded(false, {});
+        if (stayHidden) {
+            // Asked for from the tray or the taskbar: back there, never gone from both.
+            face->minimize_to_tray();
+            return;
+        }
         QWidget* window = face->faceInUse();
         window->show();
         window->raise();
@@ -94,6 +107,9 @@ void nothingCaptured() {
 }
 
 void failed(const QString& reason) {
+    if (MainFace* face = mainFace()) {
+        face->captureEnded(false, reason);
+    }
     platform::services().message(
         shownFace(), QStringLiteral("Lumacap"),
         QStringLiteral("Não foi possível capturar a tela: %1.").arg(reason),
@@ -105,13 +121,16 @@ void sendToClipboard(Kind kind) {
     if (!face) {
         return;
     }
-    QTimer::singleShot(kClipboardPauseMs, face->mainWindow(), [kind] {
+    // The buttons' copy keeps its short pause; a command's copy is awaited by a script or a key.
+    const int pause = face->captureOrder().commanded ? 0 : kClipboardPauseMs;
+    QTimer::singleShot(pause, face->mainWindow(), [kind] {
         MainFace* face = mainFace();
         if (!face) {
             return;
         }
         QString error;
         if (!platform::services().putImageOnClipboard(editor_handover::canvasImage(), &error)) {
+            face->captureEnded(true, {});
             platform::services().message(
                 shownFace(), QStringLiteral("Lumacap"),
                 QStringLiteral("A captura não foi copiada para a área de transferência: %1.")
@@ -119,6 +138,7 @@ void sendToClipboard(Kind kind) {
                 platform::MessageIcon::Critical);
             return;
         }
+        face->captureEnded(true, {});
         confirm(*face, kind);
     });
 }

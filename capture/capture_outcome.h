@@ -8,9 +8,10 @@ namespace capture_outcome {
 
 enum class Kind { WholeScreen, Area };
 
-// The capture is in the editor's canvas: the one place that decides, by the main window's
-// choice after capture ("Editar" or "Copiar"), whether it opens in the editor or goes to the
-// clipboard. `size` is the capture's size in pixels.
+// The capture is in the editor's canvas: the one place that decides, by the capture's order
+// (the main window's "Editar" or "Copiar", or what a command asked for), whether it opens in the
+// editor, goes to the clipboard, or is left to the main face to save. `size` is the capture's
+// size in pixels.
 void deliver(Kind kind, QSize size);
 
 // Nothing was captured (no area marked, or cancelled): the face in use comes back with the
@@ -20,9 +21,10 @@ void nothingCaptured();
 // The screen could not be read: the face in use comes back and a message says why.
 void failed(const QString& reason);
 
-// The copy action: after a short pause the canvas picture goes on the clipboard, then a beep and
-// a notice confirm it where the user is looking ("Tela copiada!" or "Área copiada!"). When the
-// clipboard refuses the picture, a message says so and the program stays in view.
+// The copy action: after a short pause (none for a command's capture) the canvas picture goes
+// on the clipboard, then a beep and a notice confirm it where the user is looking ("Tela
+// copiada!" or "Área copiada!"). When the clipboard refuses the picture, a message says so and
+// the program stays in view.
 void sendToClipboard(Kind kind);
 
 }  // namespace capture_outcome

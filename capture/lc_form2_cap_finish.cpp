@@ -5,6 +5,8 @@
 #include "capture/lc_form2_cap.h"
 #include "capture/screen_settle.h"
 #include "capture/selection_geometry.h"
+#include "ui/forms.h"
+#include "ui/notice_window.h"
 
 namespace {
 
@@ -53,6 +55,10 @@ void LC_Form2_cap::CopyArea() {
 void LC_Form2_cap::leaveScreen() {
     releaseKeyboard();
     hide();
+    // A notice shown over the overlay meanwhile (a request refused) must not be captured.
+    if (auto* notice = Forms::instance().ifLoaded<LC_Form8_aviso>()) {
+        notice->unloadForm();
+    }
 }
 
 void LC_Form2_cap::cancel() {

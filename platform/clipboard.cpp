@@ -30,4 +30,13 @@ bool realPutImageOnClipboard(const QImage& image, QString* error) {
     return true;
 }
 
+QByteArray ownClipboardPng() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard || !clipboard->ownsClipboard()) {
+        return {};
+    }
+    const auto* picture = qobject_cast<const EncodedImageMime*>(clipboard->mimeData());
+    return picture ? picture->png() : QByteArray();
+}
+
 }  // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -9,5 +10,9 @@ namespace platform {
 // once, in the background, and every request is served from those bytes. Returns false with the
 // reason when the picture could not be placed.
 bool realPutImageOnClipboard(const QImage& image, QString* error);
+
+// The PNG of the picture this program put on the clipboard, while the clipboard is still its
+// own; empty otherwise.
+QByteArray ownClipboardPng();
 
 }  // namespace platform

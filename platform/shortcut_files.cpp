@@ -68,16 +68,34 @@ QString displayName(Kind kind) {
 }
 
 QString desktopEntry(const QString& program, const QString& icon) {
-    return QStringLiteral(
-               "[Desktop Entry]\n"
-               "Type=Application\n"
-               "Name=Lumacap\n"
-               "Comment=Captura de tela\n"
-               "Exec=%1\n"
-               "Icon=%2\n"
-               "Terminal=false\n"
-               "Categories=Graphics;Utility;\n")
-        .arg(quoteExecArgument(program), escapeString(icon));
+    const QString exec = quoteExecArgument(program);
+    // The desktop's menus and launchers offer these actions beside the program, each a start
+    // that the running copy carries out.
+    struct Action {
+        const char* id;
+        const char* name;
+        const char* mode;
+    };
+    constexpr Action actions[] = {{"capturar-selecao", "Capturar seleção", "selection"},
+                                  {"capturar-area", "Capturar área", "area"},
+                                  {"capturar-tela", "Capturar tela", "screen"}};
+    QString entry = QStringLiteral(
+                        "[Desktop Entry]\n"
+                        "Type=Application\n"
+                        "Name=Lumacap\n"
+                        "Comment=Captura de tela\n"
+                        "Exec=%1\n"
+                        "Icon=%2\n"
+                        "Terminal=false\n"
+                        "Categories=Graphics;Utility;\n"
+                        "Actions=capturar-selecao;capturar-area;capturar-tela;\n")
+                        .arg(exec, escapeString(icon));
+    for (const Action& a : actions) {
+        entry +=
+            QStringLiteral("\n[Desktop Action %1]\nName=%2\nExec=%3 --capture=%4\n")
+                .arg(QLatin1String(a.id), QString::fromUtf8(a.name), exec, QLatin1String(a.mode));
+    }
+    return entry;
 }
 
 bool create(Kind kind, const QString& program, const QString& icon, QString* error) {

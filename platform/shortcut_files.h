@@ -16,7 +16,8 @@ QString path(Kind kind);
 // Name of a kind as the user knows it, for messages.
 QString displayName(Kind kind);
 
-// The desktop entry that starts `program` with the icon `icon`.
+// The desktop entry that starts `program` with the icon `icon`, with the actions "Capturar
+// seleção", "Capturar área" and "Capturar tela" (`program --capture=...`).
 QString desktopEntry(const QString& program, const QString& icon);
 
 // Creates (or overwrites) the shortcut of a kind, making its folder if needed. The desktop one

@@ -33,11 +33,27 @@ public:
     virtual void minimize_to_tray() = 0;
     virtual void MinimizeToTaskbar() = 0;
 
-    // The main window's choices, as a capture reads them.
+    // How the capture under way (or the last one) is to end, fixed when it starts: the main
+    // window's choices, or what a command asked for.
+    struct CaptureOrder {
+        CaptureMode mode = CaptureMode::Selection;
+        bool copy = false;        // "Copiar" rather than "Editar"
+        bool saveOnly = false;    // neither: the picture goes to a file (--output)
+        bool stayHidden = false;  // asked for while the program was hidden: it stays so
+        bool commanded = false;   // asked for by a command (a key): no pause meant for a person
+    };
+    virtual CaptureOrder captureOrder() const = 0;
+    // Every capture ends here once: with its picture delivered (in the editor, on the
+    // clipboard, or ready to be saved), with nothing captured, or failed (`failure` says why).
+    virtual void captureEnded(bool delivered, const QString& failure) = 0;
+
+    // The mode of the capture under way (captureOrder().mode), and the main window's choices
+    // that a capture reads.
     virtual CaptureMode captureMode() const = 0;
     virtual QString fixedWidthText() const = 0;
     virtual QString fixedHeightText() const = 0;
-    // "Esconder": hide the program after a capture.
+    // "Esconder" (or a capture asked for while the program was hidden): hide the program after
+    // a capture.
     virtual bool hideAfterCapture() const = 0;
     // Starts an area capture (selection or fixed-size overlay).
     virtual void FunctionCapture() = 0;

@@ -2,6 +2,7 @@
 //   mkassets settings <schema.sql> <out.mdb>   the settings file, from its schema
 //   mkassets pdf <source.txt> <out.pdf>        a ReadMe document, from its text source
 //   mkassets icon <out.ico>                    the shortcut icon, from the program icon
+//   mkassets entry <program> <icon> <out>      the desktop entry shipped with the program
 #include <sqlite3.h>
 
 #include <QFile>
@@ -11,6 +12,7 @@
 
 #include "icon_file.h"
 #include "info/maker_info.h"
+#include "platform/shortcut_files.h"
 #include "readme_pdf.h"
 #include "ui/pictures.h"
 
@@ -79,6 +81,16 @@ int makeIcon(int argc, char* argv[], const QString& outPath) {
     return 0;
 }
 
+int makeEntry(const QString& program, const QString& icon, const QString& outPath) {
+    QFile out(outPath);
+    if (!out.open(QIODevice::WriteOnly) ||
+        out.write(shortcuts::desktopEntry(program, icon).toUtf8()) < 0) {
+        std::fprintf(stderr, "mkassets: cannot write %s\n", qPrintable(outPath));
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -91,9 +103,14 @@ int main(int argc, char* argv[]) {
     if (argc >= 4 && QByteArray(argv[1]) == "pdf") {
         return makePdf(argc, argv);
     }
+    if (argc >= 5 && QByteArray(argv[1]) == "entry") {
+        return makeEntry(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                         QString::fromLocal8Bit(argv[4]));
+    }
     std::fprintf(stderr,
                  "usage: mkassets settings <schema.sql> <out.mdb>\n"
                  "       mkassets pdf <source.txt> <out.pdf>\n"
-                 "       mkassets icon <out.ico>\n");
+                 "       mkassets icon <out.ico>\n"
+                 "       mkassets entry <program> <icon> <out.desktop>\n");
     return 2;
 }

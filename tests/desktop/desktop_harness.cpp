@@ -134,9 +134,14 @@ QString PrivateDesktop::run(const QString& program, const QStringList& args, int
     return QString::fromLocal8Bit(runBytes(program, args, status, timeoutMs));
 }
 
-qint64 PrivateDesktop::startBackground(const QString& program, const QStringList& args) {
+qint64 PrivateDesktop::startBackground(const QString& program, const QStringList& args,
+                                       const QMap<QString, QString>& extra) {
     auto p = std::make_unique<QProcess>();
-    p->setProcessEnvironment(environment());
+    QProcessEnvironment env = environment();
+    for (auto it = extra.cbegin(); it != extra.cend(); ++it) {
+        env.insert(it.key(), it.value());
+    }
+    p->setProcessEnvironment(env);
     p->setStandardOutputFile(QProcess::nullDevice());
     p->setStandardErrorFile(QProcess::nullDevice());
     p->start(program, args);
@@ -191,8 +196,7 @@ InstalledProgram::~InstalledProgram() {
     }
 }
 
-void InstalledProgram::start() {
-    process_ = std::make_unique<QProcess>();
+QProcessEnvironment InstalledProgram::environment() const {
     QProcessEnvironment env = desktop_.environment();
     env.insert(QStringLiteral("HOME"), home_.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + QStringLiteral("/.config"));
@@ -208,12 +212,35 @@ void InstalledProgram::start() {
             env.insert(it.key(), it.value());
         }
     }
-    process_->setProcessEnvironment(env);
+    return env;
+}
+
+void InstalledProgram::start(const QStringList& arguments) {
+    process_ = std::make_unique<QProcess>();
+    process_->setProcessEnvironment(environment());
     process_->setWorkingDirectory(home_.path());
-    process_->start(folder_->path() + QStringLiteral("/Lumacap"), {});
+    process_->start(folder_->path() + QStringLiteral("/Lumacap"), arguments);
     if (!process_->waitForStarted()) {
         throw std::runtime_error("the program did not start");
     }
+}
+
+InstalledProgram::Run InstalledProgram::runAgain(const QStringList& arguments,
+                                                 const QString& folder, int timeoutMs) const {
+    QProcess p;
+    p.setProcessEnvironment(environment());
+    p.setWorkingDirectory(folder.isEmpty() ? home_.path() : folder);
+    p.start(folder_->path() + QStringLiteral("/Lumacap"), arguments);
+    Run run;
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+    } else if (p.exitStatus() == QProcess::NormalExit) {
+        run.status = p.exitCode();
+    }
+    run.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(p.readAllStandardError());
+    return run;
 }
 
 bool InstalledProgram::running() const {

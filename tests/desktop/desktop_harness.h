@@ -40,8 +40,10 @@ public:
     // Like run, but returns the raw standard output bytes.
     QByteArray runBytes(const QString& program, const QStringList& args, int* status = nullptr,
                         int timeoutMs = 15000) const;
-    // Starts a background process on this desktop; it is stopped with the desktop.
-    qint64 startBackground(const QString& program, const QStringList& args);
+    // Starts a background process on this desktop (with `extra` added to its environment); it
+    // is stopped with the desktop.
+    qint64 startBackground(const QString& program, const QStringList& args,
+                           const QMap<QString, QString>& extra = {});
     void stopBackground(qint64 pid);
 
     void startCompositor();
@@ -80,8 +82,19 @@ public:
     // removes the variable.
     void setEnvironment(const QString& name, const QString& value) { changed_[name] = value; }
 
-    void start();
+    void start(const QStringList& arguments = {});
     bool running() const;
+    // The environment every start of this copy gets (HOME, runtime folder, display, ...).
+    QProcessEnvironment environment() const;
+
+    // One more start of the program, run to its end from `folder` (its HOME by default).
+    struct Run {
+        int status = -1;  // -1: it did not end in time
+        QString out;
+        QString err;
+    };
+    Run runAgain(const QStringList& arguments, const QString& folder = QString(),
+                 int timeoutMs = 15000) const;
     qint64 pid() const;
     // Waits for the process to end; returns its exit code, or nullopt on timeout.
     std::optional<int> waitForExit(int timeoutMs = 10000);
