@@ -1,8 +1,6 @@
 // The main window's capture commands: the capture button, the area capture that the overlay
 // finishes, and the whole-screen capture.
-#include <QGuiApplication>
 #include <QRadioButton>
-#include <QScreen>
 
 #include "app/main_window.h"
 #include "capture/area_grab.h"
@@ -11,6 +9,7 @@
 #include "capture/lc_form2_cap.h"
 #include "capture/screen_settle.h"
 #include "capture/whole_screen.h"
+#include "platform/screens.h"
 #include "platform/services.h"
 #include "ui/forms.h"
 #include "ui/lc_mod3_transparencia.h"
@@ -26,16 +25,13 @@ constexpr SettleTiming kWindowsGone{.firstMs = 100, .pollMs = 40, .maxMs = 1000}
 // The whole-screen capture waits 200 ms for the screen to repaint without the main window.
 constexpr SettleTiming kMainWindowGone{.firstMs = 200, .pollMs = 40, .maxMs = 1000};
 
-QSize primaryScreenSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize();
-}
-
-QRect frameOnScreen(const QWidget* w, QSize screen) {
-    if (!w || !w->isVisible()) {
+// The device pixels a shown window covers.
+QRect deviceFrame(const QWidget* w, const QList<platform::ScreenArea>& screens) {
+    if (!w || !w->isVisible() || screens.isEmpty()) {
         return {};
     }
-    return w->frameGeometry().intersected(QRect(QPoint(0, 0), screen));
+    const QRect frame = w->frameGeometry();
+    return platform::screenAtLogical(screens, frame.center()).toDevice(frame);
 }
 
 // The notice of the last capture, if it is still up: it would be captured with the screen, so
@@ -50,8 +46,8 @@ void closeNotice() {
     }
 }
 
-QImage grabIfAny(const QRect& area, QSize screen) {
-    return area.isEmpty() ? QImage() : area_grab::grab(area, screen);
+QImage grabIfAny(const QRect& area, const QList<QRect>& screens) {
+    return area.isEmpty() ? QImage() : area_grab::grab(area, screens);
 }
 
 }  // namespace
@@ -70,22 +66,23 @@ void LC_Form1_Ini::rememberSize() {
 }
 
 void LC_Form1_Ini::FunctionCapture() {
-    if (Forms::instance().ifLoaded<LC_Form2_cap>()) {
-        return;  // a capture is under way already
+    if (Forms::instance().ifLoaded<LC_Form2_cap>() || capture_outcome::refusedBySession()) {
+        return;  // a capture is under way already, or this session cannot give the screen
     }
     rememberSize();
     auto* overlay = Forms::instance().get<LC_Form2_cap>();
     LC_Mod3_Transparencia::SetTransparency(overlay, kOverlayOpacityPercent, true);
 
-    const QSize screen = primaryScreenSize();
+    const QList<platform::ScreenArea>& screens = overlay->screens();
+    const QList<QRect> screenRects = platform::deviceRects(screens);
     // Without a compositing manager a translucent window is drawn opaque: the overlay then
     // shows a still picture of the screen, taken once the program's windows are gone.
     const bool live = platform::services().compositorActive();
-    const QRect leaving = live ? QRect()
-                               : frameOnScreen(this, screen) | editor_handover::shownEditorFrame() |
-                                     frameOnScreen(faceInUse(), screen) |
-                                     frameOnScreen(shownNotice(), screen);
-    QImage withWindows = live ? QImage() : grabIfAny(leaving, screen);
+    const QRect leaving =
+        live ? QRect()
+             : deviceFrame(this, screens) | deviceFrame(editor_handover::shownEditor(), screens) |
+                   deviceFrame(faceInUse(), screens) | deviceFrame(shownNotice(), screens);
+    QImage withWindows = live ? QImage() : grabIfAny(leaving, screenRects);
 
     closeNotice();
     hide();
@@ -93,14 +90,15 @@ void LC_Form1_Ini::FunctionCapture() {
     if (live) {
         overlay->showOverlay();
     } else {
-        grabWhenSettled(overlay, leaving, screen, std::move(withWindows), kWindowsGone,
-                        [overlay, screen](const QImage&) {
-                            const QImage still =
-                                area_grab::grab(QRect(QPoint(0, 0), screen), screen);
-                            if (still.isNull()) {
+        grabWhenSettled(overlay, leaving, screenRects, std::move(withWindows), kWindowsGone,
+                        [overlay, screenRects](const QImage&) {
+                            const QRect desktop = overlay->desktop();
+                            const QImage still = area_grab::grab(desktop, screenRects);
+                            const QString rejected =
+                                area_grab::rejection(still, desktop, screenRects);
+                            if (!rejected.isEmpty()) {
                                 overlay->unloadForm();
-                                capture_outcome::failed(
-                                    QStringLiteral("o sistema não entregou a imagem da tela"));
+                                capture_outcome::failed(rejected);
                                 return;
                             }
                             overlay->showOverlay(still);
@@ -110,18 +108,33 @@ void LC_Form1_Ini::FunctionCapture() {
 }
 
 void LC_Form1_Ini::CaptureWholeScreen() {
+    if (capture_outcome::refusedBySession()) {
+        return;
+    }
     rememberSize();
-    const QSize screen = primaryScreenSize();
-    const QRect leaving = frameOnScreen(this, screen) | frameOnScreen(shownNotice(), screen);
-    QImage withWindow = grabIfAny(leaving, screen);
+    const QList<platform::ScreenArea> screens = platform::screenAreas();
+    if (screens.isEmpty()) {
+        capture_outcome::failed(QStringLiteral("nenhuma tela foi encontrada"));
+        return;
+    }
+    const QList<QRect> screenRects = platform::deviceRects(screens);
+    // The screen whose capture button was pressed: the one under the pointer now.
+    const platform::ScreenArea screen =
+        platform::screenAtDevice(screens, platform::services().cursorPos());
+    const QRect leaving = (deviceFrame(this, screens) | deviceFrame(shownNotice(), screens))
+                              .intersected(screen.device);
+    QImage withWindow = grabIfAny(leaving, screenRects);
     closeNotice();
     hide();
-    grabWhenSettled(
-        this, leaving, screen, std::move(withWindow), kMainWindowGone, [screen](const QImage&) {
-            if (!whole_screen::intoCanvas(screen)) {
-                capture_outcome::failed(QStringLiteral("o sistema não entregou a imagem da tela"));
-                return;
-            }
-            capture_outcome::deliver(capture_outcome::Kind::WholeScreen, screen);
-        });
+    grabWhenSettled(this, leaving, screenRects, std::move(withWindow), kMainWindowGone,
+                    [screen, screenRects](const QImage&) {
+                        const QString rejected =
+                            whole_screen::intoCanvas(screen.device, screenRects);
+                        if (!rejected.isEmpty()) {
+                            capture_outcome::failed(rejected);
+                            return;
+                        }
+                        capture_outcome::deliver(capture_outcome::Kind::WholeScreen,
+                                                 screen.device.size(), screen);
+                    });
 }

@@ -1,8 +1,7 @@
 #include "capture/capture_outcome.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
+#include <cmath>
 
 #include "capture/capture_layout.h"
 #include "capture/editor_handover.h"
@@ -23,9 +22,10 @@ MainFace* mainFace() {
     return Forms::instance().mainFace();
 }
 
-QSize screenSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize();
+// The logical size that `devicePx` pixels take on the screen: the editor shows a capture one
+// picture pixel per device pixel.
+int logicalPixels(int devicePx, qreal scale) {
+    return static_cast<int>(std::ceil(devicePx / scale - 1e-9));
 }
 
 QPoint topLeftTw(const QWidget* w) {
@@ -41,7 +41,7 @@ QWidget* shownFace() {
     return window;
 }
 
-void confirm(MainFace& face, Kind kind) {
+void confirm(MainFace& face, Kind kind, const QRect& screen) {
     const bool area = kind == Kind::Area;
     const QString text = area ? QStringLiteral("Área copiada!") : QStringLiteral("Tela copiada!");
     auto& beep = platform::services().beep;
@@ -51,7 +51,7 @@ void confirm(MainFace& face, Kind kind) {
     if (mainInUse && face.hideAfterCapture()) {
         beep();
         face.minimize_to_tray();
-        place = capture_layout::noticeCentred(screenSize(), LC_Form8_aviso::kWidthTw,
+        place = capture_layout::noticeCentred(screen, LC_Form8_aviso::kWidthTw,
                                               LC_Form8_aviso::kHeightTw);
     } else if (mainInUse) {
         main->show();
@@ -70,18 +70,31 @@ void confirm(MainFace& face, Kind kind) {
 
 }  // namespace
 
-void deliver(Kind kind, QSize size) {
+bool refusedBySession() {
+    const QString why = platform::services().captureRefusal();
+    if (why.isEmpty()) {
+        return false;
+    }
+    platform::services().message(shownFace(), QStringLiteral("Lumacap"), why,
+                                 platform::MessageIcon::Critical);
+    return true;
+}
+
+void deliver(Kind kind, QSize size, const platform::ScreenArea& screen) {
     MainFace* face = mainFace();
     if (!face) {
         return;  // the program is ending
     }
     if (face->labels().lblCopy != QLatin1String("0")) {
-        sendToClipboard(kind);
+        sendToClipboard(kind, screen);
         return;
     }
+    const QSize shown(logicalPixels(size.width(), screen.scale),
+                      logicalPixels(size.height(), screen.scale));
     editor_handover::showEditor(kind == Kind::WholeScreen
-                                    ? capture_layout::forWholeScreen(size)
-                                    : capture_layout::forArea(size.width(), size.height()));
+                                    ? capture_layout::forWholeScreen(shown)
+                                    : capture_layout::forArea(shown.width(), shown.height()),
+                                {screen.screen, screen.available});
 }
 
 void nothingCaptured() {
@@ -100,12 +113,12 @@ void failed(const QString& reason) {
         platform::MessageIcon::Critical);
 }
 
-void sendToClipboard(Kind kind) {
+void sendToClipboard(Kind kind, const platform::ScreenArea& screen) {
     MainFace* face = mainFace();
     if (!face) {
         return;
     }
-    QTimer::singleShot(kClipboardPauseMs, face->mainWindow(), [kind] {
+    QTimer::singleShot(kClipboardPauseMs, face->mainWindow(), [kind, where = screen.logical] {
         MainFace* face = mainFace();
         if (!face) {
             return;
@@ -119,7 +132,7 @@ void sendToClipboard(Kind kind) {
                 platform::MessageIcon::Critical);
             return;
         }
-        confirm(*face, kind);
+        confirm(*face, kind, where);
     });
 }
 

@@ -15,9 +15,9 @@ void hideEditor() {
     editor()->hide();
 }
 
-QRect shownEditorFrame() {
-    const auto* e = Forms::instance().ifLoaded<LC_Form3_pic>();
-    return e && e->isVisible() ? e->frameGeometry() : QRect();
+QWidget* shownEditor() {
+    auto* e = Forms::instance().ifLoaded<LC_Form3_pic>();
+    return e && e->isVisible() ? e : nullptr;
 }
 
 void putCapture(const QImage& picture, bool keepAsUnedited) {
@@ -28,9 +28,9 @@ QImage canvasImage() {
     return editor()->canvasImage();
 }
 
-void showEditor(const EditorPlacement& placement) {
+void showEditor(const EditorPlacement& placement, const EditorScreen& screen) {
     LC_Form3_pic* e = editor();
-    e->placeEditor(placement);
+    e->placeEditor(placement, screen);
     e->show();
     e->raise();
     e->activateWindow();

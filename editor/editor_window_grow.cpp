@@ -52,7 +52,6 @@ void LC_Form3_pic::grow(bool up) {
 
     labels_.lblAddHeight = QString::number(labels_.lblAddHeight.toInt() + n);
     recordStep();  // the step holds the picture before the growth
-    labels_.lblMeHeight = QString::number(h + 1030 + n);
     fraMain->resize(fraMain->width(), units::px(h + 1030));
 
     const QColor fill = swatch::color(lblCorBG);
@@ -69,6 +68,9 @@ void LC_Form3_pic::grow(bool up) {
         p.drawImage(0, 0, kept);
     }
     PicDrawBox->setImage(grown);
+    // The window grows by the band as the canvas shows it: n twips where a picture pixel is a
+    // logical pixel, less where the screen is denser.
+    labels_.lblMeHeight = QString::number(PicDrawBox->heightTw() + 1030);
     setWindowHeightTw(labels_.lblMeHeight.toInt());
     afterCanvasResize();
     PicDrawBox->setFocus();

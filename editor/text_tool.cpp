@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <cmath>
 
 #include "editor/canvas.h"
 #include "editor/canvas_stamp.h"
@@ -92,9 +93,12 @@ void TextTool::printTextBox() {
     const int y = units::tw(editor_->fraText->y()) - units::tw(editor_->PicDrawBox->y()) - 300;
     // Dragging the box cleared historyLocked already: the step is recorded as it stands.
     editor_->SaveUndoStep();
-    canvas_stamp::printText(editor_->PicDrawBox->image(), QPoint(units::px(x), units::px(y)),
-                            editor_->TextPic->text(), editor_->PicDrawBox->font(),
-                            editor_->PicDrawBox->foreColor());
+    // Logical pixels on the screen, picture pixels on the canvas.
+    const qreal s = editor_->PicDrawBox->scale();
+    const QPoint at(static_cast<int>(std::lround(x / double(units::kTwipsPerPixel) * s)),
+                    static_cast<int>(std::lround(y / double(units::kTwipsPerPixel) * s)));
+    canvas_stamp::printText(editor_->PicDrawBox->image(), at, editor_->TextPic->text(),
+                            editor_->PicDrawBox->font(), editor_->PicDrawBox->foreColor(), s);
     editor_->PicDrawBox->update();
     editor_->PicDrawBox->setFocus(Qt::OtherFocusReason);
     editor_->fraText->setGeometry(units::px(homeLeft), units::px(-30), editor_->fraText->width(),

@@ -3,6 +3,8 @@
 #include <QCursor>
 #include <QGuiApplication>
 
+#include "platform/screens.h"
+
 namespace platform {
 
 Qt::KeyboardModifiers realKeyboardModifiers() {
@@ -10,7 +12,10 @@ Qt::KeyboardModifiers realKeyboardModifiers() {
 }
 
 QPoint realCursorPos() {
-    return QCursor::pos();
+    // Qt gives the pointer in logical pixels of the screen it is on.
+    const QPoint logical = QCursor::pos();
+    const QList<ScreenArea> screens = screenAreas();
+    return screens.isEmpty() ? logical : screenAtLogical(screens, logical).toDevice(logical);
 }
 
 }  // namespace platform

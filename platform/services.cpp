@@ -1,6 +1,7 @@
 #include "platform/services.h"
 
 #include "platform/beep.h"
+#include "platform/capture_session.h"
 #include "platform/clipboard.h"
 #include "platform/colour_dialog.h"
 #include "platform/compositor.h"
@@ -23,7 +24,8 @@ Services& services() {
         .openUrl = &realOpenUrl,
         .trayAvailable = &realTrayAvailable,
         .compositorActive = &realCompositorActive,
-        .grabScreen = &realGrabScreen,
+        .captureRefusal = &realCaptureRefusal,
+        .grabDesktop = &realGrabDesktop,
         .putImageOnClipboard = &realPutImageOnClipboard,
         .chooseColor = &realChooseColor,
         .chooseSaveFile = &realChooseSaveFile,

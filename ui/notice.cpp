@@ -6,12 +6,14 @@
 #include "ui/always_on_top.h"
 #include "ui/forms.h"
 #include "ui/notice_window.h"
+#include "ui/screen_place.h"
 #include "ui/window_metrics.h"
 
 void showNotice(const QString& text, int leftTw, int topTw, bool topmost) {
     auto* notice = Forms::instance().get<LC_Form8_aviso>();
     notice->lblAviso->setText(text);
     window_metrics::moveTw(notice, leftTw, topTw);
+    screen_place::keepInside(notice);
     notice->show();
     if (topmost) {
         SetAlwaysOnTopMode(notice, true);

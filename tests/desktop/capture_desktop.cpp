@@ -1,13 +1,14 @@
 #include "desktop/capture_desktop.h"
 
 #include <QThread>
+#include <algorithm>
 #include <stdexcept>
 
 #include "desktop/x_probe.h"
 #include "support/test_pattern.h"
 
 CaptureDesktop::CaptureDesktop(DesktopOptions options)
-    : desktop_(options), program_(desktop_), screen_(options.width, options.height) {
+    : desktop_(options), program_(desktop_), screens_(desktop_.screens()) {
     pattern_ = std::make_unique<QProcess>();
     pattern_->setProcessEnvironment(desktop_.environment());
     pattern_->start(QStringLiteral(LUMACAP_PATTERN_PROGRAM), {});
@@ -54,8 +55,16 @@ void CaptureDesktop::click(QPoint p) {
                  {"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
 }
 
+QRegion CaptureDesktop::shown() const {
+    QRegion all;
+    for (const QRect& s : screens_) {
+        all += s;
+    }
+    return all;
+}
+
 void CaptureDesktop::clickMain(QPoint clientPoint) {
-    click(mainClient().topLeft() + clientPoint);
+    click(mainClient().topLeft() + (QPointF(clientPoint) * desktop_.scale()).toPoint());
     QThread::msleep(150);
 }
 
@@ -85,12 +94,20 @@ std::optional<QString> CaptureDesktop::waitForOverlay(int timeoutMs) const {
     std::optional<QString> found;
     waitUntil(
         [&] {
+            found.reset();
+            size_t covered = 0;
             for (const QString& id : shownWindows()) {
-                if (windowInfo(desktop_, id).geometry == QRect(QPoint(0, 0), screen_)) {
-                    found = id;
+                const QRect g = windowInfo(desktop_, id).geometry;
+                for (size_t i = 0; i < screens_.size(); ++i) {
+                    if (g == screens_[i]) {
+                        ++covered;
+                        if (i == 0) {
+                            found = id;
+                        }
+                    }
                 }
             }
-            return found.has_value();
+            return found && covered == screens_.size();
         },
         timeoutMs);
     return found;
@@ -100,7 +117,8 @@ bool CaptureDesktop::waitForOverlayGone(int timeoutMs) const {
     return waitUntil(
         [&] {
             for (const QString& id : shownWindows()) {
-                if (windowInfo(desktop_, id).geometry.size() == screen_) {
+                const QRect g = windowInfo(desktop_, id).geometry;
+                if (std::find(screens_.begin(), screens_.end(), g) != screens_.end()) {
                     return false;
                 }
             }
@@ -131,7 +149,12 @@ QImage CaptureDesktop::waitForNewClipboard(const QImage& previous, int timeoutMs
 }
 
 QString differenceFromPattern(const QImage& picture, QPoint origin, QSize screen, int ignoreFromY) {
-    const QRect onScreen(QPoint(0, 0), screen);
+    return differenceFromPattern(picture, origin, QRegion(QRect(QPoint(0, 0), screen)),
+                                 ignoreFromY);
+}
+
+QString differenceFromPattern(const QImage& picture, QPoint origin, const QRegion& onScreen,
+                              int ignoreFromY) {
     int wrong = 0;
     QString first;
     for (int y = 0; y < picture.height(); ++y) {

@@ -26,7 +26,7 @@
 
 namespace {
 
-using GrabFn = decltype(platform::Services::grabScreen);
+using GrabFn = decltype(platform::Services::grabDesktop);
 using BoolFn = decltype(platform::Services::compositorActive);
 using PointFn = decltype(platform::Services::cursorPos);
 using ClipFn = decltype(platform::Services::putImageOnClipboard);
@@ -36,7 +36,7 @@ protected:
     Capture()
         : screen_(QGuiApplication::primaryScreen()->geometry().size()),
           pattern_(test_pattern::make(screen_)),
-          grabGuard_(platform::services().grabScreen, [this](const QRect& r) { return grab(r); }),
+          grabGuard_(platform::services().grabDesktop, [this](const QRect& r) { return grab(r); }),
           compositorGuard_(platform::services().compositorActive, [this] { return compositor; }),
           cursorGuard_(platform::services().cursorPos, [this] { return cursor; }),
           clipGuard_(platform::services().putImageOnClipboard,
