@@ -142,15 +142,15 @@ void LC_Form2_cap::DrawFixedArea(QPoint pointer) {
 }
 
 void LC_Form2_cap::mousePressEvent(QMouseEvent* event) {
-    press(surface_.toDevice(event->position()));
+    press(surface_.toDevice(event->position(), event->timestamp()));
 }
 
 void LC_Form2_cap::mouseMoveEvent(QMouseEvent* event) {
-    move(surface_.toDevice(event->position()), event->buttons());
+    move(surface_.toDevice(event->position(), event->timestamp()), event->buttons());
 }
 
 void LC_Form2_cap::mouseReleaseEvent(QMouseEvent* event) {
-    release(surface_.toDevice(event->position()));
+    release(surface_.toDevice(event->position(), event->timestamp()));
 }
 
 void LC_Form2_cap::press(QPoint pointer) {

@@ -22,13 +22,13 @@ void OverlayPane::paintEvent(QPaintEvent* event) {
 }
 
 void OverlayPane::mousePressEvent(QMouseEvent* event) {
-    mouse_.press(surface_.toDevice(event->position()));
+    mouse_.press(surface_.toDevice(event->position(), event->timestamp()));
 }
 
 void OverlayPane::mouseMoveEvent(QMouseEvent* event) {
-    mouse_.move(surface_.toDevice(event->position()), event->buttons());
+    mouse_.move(surface_.toDevice(event->position(), event->timestamp()), event->buttons());
 }
 
 void OverlayPane::mouseReleaseEvent(QMouseEvent* event) {
-    mouse_.release(surface_.toDevice(event->position()));
+    mouse_.release(surface_.toDevice(event->position(), event->timestamp()));
 }

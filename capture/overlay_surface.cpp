@@ -3,10 +3,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
-#include <cmath>
 
 #include "capture/overlay_look.h"
 #include "ui/lc_mod3_transparencia.h"
+#include "ui/pointer_pixel.h"
 
 namespace {
 
@@ -20,20 +20,14 @@ QRegion outline(const QRect& f) {
     return r;
 }
 
-int nearestInt(qreal v) {
-    return static_cast<int>(std::lround(v));
-}
-
 }  // namespace
 
 OverlaySurface::OverlaySurface(QWidget* window, const OverlayScene& scene)
     : window_(window), scene_(scene) {}
 
-QPoint OverlaySurface::toDevice(QPointF windowPos) const {
+QPoint OverlaySurface::toDevice(QPointF windowPos, quint64 timestamp) const {
     // The window lies exactly on its screen, whose corner is a device pixel of the desktop.
-    const qreal s = window_->devicePixelRatioF();
-    return screen_.device.topLeft() +
-           QPoint(nearestInt(windowPos.x() * s), nearestInt(windowPos.y() * s));
+    return screen_.device.topLeft() + pointer_pixel::inWindow(window_, windowPos, timestamp);
 }
 
 void OverlaySurface::paint(QPaintEvent* event) const {

@@ -20,8 +20,9 @@ public:
     void setScreen(const platform::ScreenArea& screen) { screen_ = screen; }
     const platform::ScreenArea& screen() const { return screen_; }
 
-    // A position in the window (also beyond its edges, as during a drag onto another screen).
-    QPoint toDevice(QPointF windowPos) const;
+    // A mouse event's position in the window (also beyond its edges, as during a drag onto
+    // another screen).
+    QPoint toDevice(QPointF windowPos, quint64 timestamp) const;
     void paint(QPaintEvent* event) const;
     // Repaints where the frame was and where it is now.
     void frameChanged(const std::optional<QRect>& before, const std::optional<QRect>& after);

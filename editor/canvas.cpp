@@ -9,6 +9,7 @@
 #include <QWindow>
 #include <cmath>
 
+#include "ui/pointer_pixel.h"
 #include "ui/units.h"
 
 namespace {
@@ -71,8 +72,11 @@ void Canvas::showEvent(QShowEvent* event) {
 }
 
 QPoint Canvas::imageOriginInWindow() const {
+    // Rounded down, so that the picture (rounded up to whole logical pixels) always ends inside
+    // the border; at worst it covers part of a device pixel of the border's inner line.
     const QPointF corner = QPointF(mapTo(window(), QPoint(kBorderPx, kBorderPx))) * scale();
-    return {static_cast<int>(std::lround(corner.x())), static_cast<int>(std::lround(corner.y()))};
+    return {static_cast<int>(std::floor(corner.x() + 1e-6)),
+            static_cast<int>(std::floor(corner.y() + 1e-6))};
 }
 
 int Canvas::widthTw() const {
@@ -91,20 +95,17 @@ void Canvas::clear() {
     update();
 }
 
-QPoint Canvas::toImage(const QPointF& widgetPos) const {
+QPoint Canvas::toImage(const QPointF& widgetPos, quint64 timestamp) const {
     // The device pixel under the point, counted in the window as the painting counts it.
-    const QPointF device = (widgetPos + QPointF(mapTo(window(), QPoint(0, 0)))) * scale();
-    return QPoint(static_cast<int>(std::lround(device.x())),
-                  static_cast<int>(std::lround(device.y()))) -
-           imageOriginInWindow();
+    return pointer_pixel::inWindow(this, widgetPos, timestamp) - imageOriginInWindow();
 }
 
 void Canvas::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    paintBorder(p);
     // In device pixels from here: the picture goes one for one from a whole device pixel, and
     // what the rounded-up logical size leaves of the inner area takes the background colour.
     const qreal s = scale();
-    p.save();
     p.setWorldTransform(QTransform::fromScale(1 / s, 1 / s));
     const QPointF at = QPointF(imageOriginInWindow()) - QPointF(mapTo(window(), QPoint(0, 0))) * s;
     const QRectF inner(kBorderPx * s, kBorderPx * s, (width() - 2 * kBorderPx) * s,
@@ -115,7 +116,9 @@ void Canvas::paintEvent(QPaintEvent*) {
         p.fillRect(r, backColor_);
     }
     p.drawImage(at, image_);
-    p.restore();
+}
+
+void Canvas::paintBorder(QPainter& p) const {
     // The sunken border: dark above and left, light below and right, two lines each.
     const int r = width() - 1;
     const int b = height() - 1;
@@ -137,16 +140,16 @@ void Canvas::paintEvent(QPaintEvent*) {
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
-    Q_EMIT mousePressed(toImage(event->position()), event->button(), event->buttons(),
+    Q_EMIT mousePressed(toImage(event->position(), event->timestamp()), event->button(), event->buttons(),
                         event->modifiers());
 }
 
 void Canvas::mouseMoveEvent(QMouseEvent* event) {
-    Q_EMIT mouseMoved(toImage(event->position()), event->buttons(), event->modifiers());
+    Q_EMIT mouseMoved(toImage(event->position(), event->timestamp()), event->buttons(), event->modifiers());
 }
 
 void Canvas::mouseReleaseEvent(QMouseEvent* event) {
-    Q_EMIT mouseReleased(toImage(event->position()), event->button(), event->buttons(),
+    Q_EMIT mouseReleased(toImage(event->position(), event->timestamp()), event->button(), event->buttons(),
                          event->modifiers());
 }
 

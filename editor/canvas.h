@@ -7,6 +7,7 @@
 
 class QDragEnterEvent;
 class QDropEvent;
+class QPainter;
 
 // The editor's canvas, PicDrawBox. Its picture (the persistent image) is the document: every
 // capture is put into it, every tool draws into it, undo, save and copy read it. It is shown
@@ -54,8 +55,9 @@ public:
     int lineWidth() const { return lineWidth_; }
     void setLineWidth(int width) { lineWidth_ = std::max(1, width); }
 
-    // The picture pixel shown at a widget position.
-    QPoint toImage(const QPointF& widgetPos) const;
+    // The picture pixel shown at a widget position: that of the mouse event stamped
+    // `timestamp`, or without one, of the pointer now.
+    QPoint toImage(const QPointF& widgetPos, quint64 timestamp = 0) const;
 
 Q_SIGNALS:
     void mousePressed(const QPoint& pos, Qt::MouseButton button, Qt::MouseButtons buttons,
@@ -83,6 +85,7 @@ private:
     void fitToImage();
     // Where the picture's first pixel lies, in device pixels of the window.
     QPoint imageOriginInWindow() const;
+    void paintBorder(QPainter& p) const;
 
     QImage image_;
     QColor foreColor_;

@@ -11,7 +11,7 @@ Qt::KeyboardModifiers realKeyboardModifiers() {
     return QGuiApplication::queryKeyboardModifiers();
 }
 
-QPoint realCursorPos() {
+QPoint qtCursorPos() {
     // Qt gives the pointer in logical pixels of the screen it is on.
     const QPoint logical = QCursor::pos();
     const QList<ScreenArea> screens = screenAreas();

@@ -21,6 +21,7 @@ Services& services() {
         .message = &realMessage,
         .keyboardModifiers = &realKeyboardModifiers,
         .cursorPos = &realCursorPos,
+        .eventPixel = &realEventPixel,
         .openUrl = &realOpenUrl,
         .trayAvailable = &realTrayAvailable,
         .compositorActive = &realCompositorActive,

@@ -42,6 +42,12 @@ struct Services {
     std::function<Qt::KeyboardModifiers()> keyboardModifiers;
     // The pointer's position on the virtual desktop, in device pixels.
     std::function<QPoint()> cursorPos;
+    // Where the system put the mouse event of a top-level window stamped `timestamp`, lying
+    // within `slack` device pixels of `estimate`: device pixels from the window's top-left
+    // corner (Qt rounds event positions to logical pixels). Nullopt where it cannot say.
+    std::function<std::optional<QPoint>(const QWidget* window, quint64 timestamp,
+                                        QPoint estimate, int slack)>
+        eventPixel;
     // Opens a document or a web address with the desktop's default program.
     std::function<bool(const QUrl&)> openUrl;
     // Whether the desktop offers a system tray.

@@ -2,7 +2,7 @@
 # shellcheck shell=bash
 
 RUN_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libsqlite3-dev libxcb1-dev
-              libxcb-randr0-dev qt6-qpa-plugins fonts-liberation)
+              libxcb-randr0-dev libxcb-xinput-dev qt6-qpa-plugins fonts-liberation)
 TEST_PACKAGES=(libgtest-dev xvfb jwm xcompmgr xdotool xclip x11-utils imagemagick sqlite3
                poppler-utils xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils)
 BENCH_PACKAGES=(libbenchmark-dev xvfb x11-utils xdotool dbus-daemon)

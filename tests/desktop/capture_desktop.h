@@ -71,6 +71,9 @@ private:
 // or empty.
 QString differenceFromPattern(const QImage& picture, QPoint origin, const QRegion& shown,
                               int ignoreFromY = 1 << 30);
+// Where a capture of the pattern (whose top-left pixel came from `origin`) is shown on the
+// screen now, other than at `origin` itself unless that is the only place.
+std::optional<QPoint> findPicture(const QImage& screen, QPoint origin, QSize size);
 // The same on one screen of `screen` at (0, 0).
 QString differenceFromPattern(const QImage& picture, QPoint origin, QSize screen,
                               int ignoreFromY = 1 << 30);
