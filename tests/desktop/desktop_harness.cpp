@@ -197,6 +197,9 @@ QProcessEnvironment PrivateDesktop::environment() const {
     if (!options_.qtScale.isEmpty()) {
         env.insert(QStringLiteral("QT_SCALE_FACTOR"), options_.qtScale);
     }
+    if (!options_.screenScales.isEmpty()) {
+        env.insert(QStringLiteral("QT_SCREEN_SCALE_FACTORS"), options_.screenScales);
+    }
     return env;
 }
 
@@ -208,8 +211,16 @@ std::vector<QRect> PrivateDesktop::screens() const {
 }
 
 double PrivateDesktop::scale() const {
-    const double dpi = options_.dpi > 0 ? options_.dpi / 96.0 : 1.0;
-    return options_.qtScale.isEmpty() ? dpi : dpi * options_.qtScale.toDouble();
+    double s = options_.dpi > 0 ? options_.dpi / 96.0 : 1.0;
+    if (!options_.qtScale.isEmpty()) {
+        s *= options_.qtScale.toDouble();
+    }
+    for (const QString& entry : options_.screenScales.split(QLatin1Char(';'))) {
+        if (entry.startsWith(QLatin1String("M0="))) {
+            s *= entry.mid(3).toDouble();
+        }
+    }
+    return s;
 }
 
 QByteArray PrivateDesktop::runBytes(const QString& program, const QStringList& args, int* status,

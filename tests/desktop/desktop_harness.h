@@ -24,6 +24,8 @@ struct DesktopOptions {
     int height = 1080;
     int dpi = 0;        // Xft.dpi given through xrdb -merge; 0: the default (96)
     QString qtScale{};  // QT_SCALE_FACTOR for the programs started on it; empty: none
+    // QT_SCREEN_SCALE_FACTORS, the monitors named M0 (the primary), M1, ...; empty: none
+    QString screenScales{};
     // Several monitors (device pixels, the first one primary): Xorg with the dummy driver and
     // one RandR monitor each, since Xvfb cannot make them. Empty: one screen, Xvfb.
     std::vector<QRect> monitors{};
@@ -43,7 +45,7 @@ public:
     QProcessEnvironment environment() const;
     // The monitors in device pixels, the primary one first.
     std::vector<QRect> screens() const;
-    // Device pixels per logical pixel of the programs started on it.
+    // Device pixels per logical pixel of the programs started on it, on the primary screen.
     double scale() const;
 
     // Runs an X tool on this desktop and returns what it printed; `status` gets its exit code.

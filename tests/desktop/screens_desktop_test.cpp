@@ -169,10 +169,22 @@ TEST(HighDensityEditorDesktop, TheCanvasShowsDevicePixelsAndThePenDrawsUnderTheP
 // lies desktop that no monitor shows.
 const std::vector<QRect> kTwoMonitors{{1280, 128, 1024, 768}, {0, 0, 1280, 1024}};
 
-class TwoMonitorsDesktop : public testing::TestWithParam<bool> {};
+struct Layout {
+    const char* name;
+    bool compositor;
+    const char* screenScales;
+};
+
+void PrintTo(const Layout& l, std::ostream* out) {
+    *out << l.name;
+}
+
+class TwoMonitorsDesktop : public testing::TestWithParam<Layout> {};
 
 TEST_P(TwoMonitorsDesktop, DragsAcrossAndOnTheSecondMonitorGiveTheirExactPixels) {
-    CaptureDesktop d(DesktopOptions{.compositor = GetParam(), .monitors = kTwoMonitors});
+    CaptureDesktop d(DesktopOptions{.compositor = GetParam().compositor,
+                                    .screenScales = GetParam().screenScales,
+                                    .monitors = kTwoMonitors});
     ASSERT_TRUE(d.startProgram());
     d.chooseCopy();
 
@@ -214,10 +226,11 @@ TEST_P(TwoMonitorsDesktop, DragsAcrossAndOnTheSecondMonitorGiveTheirExactPixels)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Compositing, TwoMonitorsDesktop, testing::Values(false, true),
-                         [](const auto& info) {
-                             return std::string(info.param ? "Compositor" : "NoCompositor");
-                         });
+INSTANTIATE_TEST_SUITE_P(Layouts, TwoMonitorsDesktop,
+                         testing::Values(Layout{"NoCompositor", false, ""},
+                                         Layout{"Compositor", true, ""},
+                                         Layout{"PrimaryAtScale2", false, "M0=2;M1=1"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TwoMonitorsScreenDesktop, TelaTakesTheScreenWhoseButtonWasPressedAndTheEditorOpensThere) {
     CaptureDesktop d(DesktopOptions{.monitors = kTwoMonitors});
