@@ -44,6 +44,15 @@ TEST(FixedArea, SidesOfTenPixelsOrLessBecomeTen) {
     EXPECT_EQ(fixedArea({500, 400}, 11, 11, kScreen), (TwipsRect{7418, 5918, 7583, 6083}));
 }
 
+TEST(FixedArea, StopsAtTheEdgesOfTheScreenUnderThePointer) {
+    // The second of two monitors, right of the first and lower down.
+    const QRect second(1920, 200, 1024, 768);
+    EXPECT_EQ(fixedArea({1925, 205}, 200, 100, second),
+              (TwipsRect{1920 * 15, 200 * 15, 2120 * 15, 300 * 15}));
+    EXPECT_EQ(fixedArea({2940, 960}, 200, 100, second).right, 2944 * 15);
+    EXPECT_EQ(fixedArea({2940, 960}, 200, 100, second).bottom, 968 * 15);
+}
+
 TEST(FixedArea, LargeScreensHaveNoSixteenBitLimit) {
     const QRect big(0, 0, 3840, 2160);
     EXPECT_EQ(fixedArea({3000, 2000}, 200, 100, big),
