@@ -82,6 +82,25 @@ void CaptureDesktop::drag(QPoint from, QPoint to) {
     desktop_.run("xdotool", {"mouseup", "1"});
 }
 
+std::optional<QPoint> CaptureDesktop::captureIntoEditor(QPoint from, QPoint to) {
+    clickCapture();
+    if (!waitForOverlay()) {
+        return std::nullopt;
+    }
+    drag(from, to);
+    // The capture starts one pixel inside the press point.
+    const QPoint origin(std::min(from.x(), to.x()) + 1, std::min(from.y(), to.y()) + 1);
+    const QSize size(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
+    std::optional<QPoint> canvas;
+    waitUntil(
+        [&] {
+            canvas = findPicture(desktop_.screenshot(), origin, size);
+            return canvas.has_value() && *canvas != origin;
+        },
+        10000);
+    return canvas && *canvas != origin ? canvas : std::nullopt;
+}
+
 void CaptureDesktop::key(const QString& name) {
     desktop_.run("xdotool", {"key", name});
 }

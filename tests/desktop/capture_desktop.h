@@ -44,6 +44,9 @@ public:
     QStringList shownWindows() const;
 
     void drag(QPoint from, QPoint to);
+    // An area capture from `from` to `to` opened in the editor (the edit action): where the
+    // editor's canvas shows its top-left pixel, once it shows the whole capture, or nullopt.
+    std::optional<QPoint> captureIntoEditor(QPoint from, QPoint to);
     void pointerTo(QPoint p);
     void click(QPoint p);
     void key(const QString& name);

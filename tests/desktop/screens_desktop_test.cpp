@@ -67,6 +67,15 @@ TEST_P(HighDensityDesktop, AreaFixedAndWholeScreenCapturesHoldTheDevicePixels) {
     d.program().folder().setField("fixHeight", "100");
     ASSERT_TRUE(d.startProgram());
     d.chooseCopy();
+    QImage last;
+    // The next copy: `size` pixels of the pattern from `origin`; then the main window is back.
+    auto expectCopy = [&](QSize size, QPoint origin, int ignoreFromY) {
+        last = d.waitForNewClipboard(last);
+        ASSERT_EQ(last.size(), size);
+        EXPECT_EQ(differenceFromPattern(last, origin, d.screen(), ignoreFromY), QString());
+        ASSERT_TRUE(d.waitForOverlayGone());
+        ASSERT_TRUE(waitUntil([&] { return d.mainVisible(); }));
+    };
 
     // A drag over device pixels 201..601 x 151..451 (odd: between logical pixels at either
     // density): while it is held the frame's lines run through exactly those pixels, over the
@@ -87,11 +96,7 @@ TEST_P(HighDensityDesktop, AreaFixedAndWholeScreenCapturesHoldTheDevicePixels) {
         EXPECT_TRUE(throughOverlay(held.pixel(off), off, 0)) << off.x() << "," << off.y();
     }
     d.desktop().run("xdotool", {"mouseup", "1"});
-    QImage copy = d.waitForNewClipboard(QImage());
-    ASSERT_EQ(copy.size(), QSize(400, 300));
-    EXPECT_EQ(differenceFromPattern(copy, {202, 152}, d.screen()), QString());
-    ASSERT_TRUE(d.waitForOverlayGone());
-    ASSERT_TRUE(waitUntil([&] { return d.mainVisible(); }));
+    expectCopy({400, 300}, {202, 152}, d.screen().height());
 
     // The fixed area is 200 x 100 device pixels around the pointer.
     d.chooseFixedArea();
@@ -99,21 +104,12 @@ TEST_P(HighDensityDesktop, AreaFixedAndWholeScreenCapturesHoldTheDevicePixels) {
     ASSERT_TRUE(d.waitForOverlay());
     d.pointerTo({804, 504});
     d.click({801, 501});
-    QImage previous = copy;
-    copy = d.waitForNewClipboard(previous);
-    ASSERT_EQ(copy.size(), QSize(200, 100));
-    EXPECT_EQ(differenceFromPattern(copy, {702, 452}, d.screen()), QString());
-    ASSERT_TRUE(d.waitForOverlayGone());
-    ASSERT_TRUE(waitUntil([&] { return d.mainVisible(); }));
+    expectCopy({200, 100}, {702, 452}, d.screen().height());
 
     // The whole screen at its full resolution.
     d.chooseWholeScreen();
     d.clickCapture();
-    previous = copy;
-    copy = d.waitForNewClipboard(previous);
-    ASSERT_EQ(copy.size(), d.screen());
-    EXPECT_EQ(differenceFromPattern(copy, {0, 0}, d.screen(), d.screen().height() - kPanelRows),
-              QString());
+    expectCopy(d.screen(), {0, 0}, d.screen().height() - kPanelRows);
 }
 
 INSTANTIATE_TEST_SUITE_P(Densities, HighDensityDesktop,
@@ -125,20 +121,11 @@ INSTANTIATE_TEST_SUITE_P(Densities, HighDensityDesktop,
 TEST(HighDensityEditorDesktop, TheCanvasShowsDevicePixelsAndThePenDrawsUnderThePointer) {
     CaptureDesktop d(DesktopOptions{.dpi = 144});
     ASSERT_TRUE(d.startProgram());
-    d.clickCapture();
-    ASSERT_TRUE(d.waitForOverlay());
-    d.drag({300, 200}, {700, 500});
+    // One picture pixel per device pixel: the whole capture is on the screen as it was taken.
+    const std::optional<QPoint> canvas = d.captureIntoEditor({300, 200}, {700, 500});
+    ASSERT_TRUE(canvas);
     const QPoint origin(301, 201);
     const QSize size(400, 300);
-
-    // One picture pixel per device pixel: the whole capture is on the screen as it was taken.
-    std::optional<QPoint> canvas;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            canvas = findPicture(d.desktop().screenshot(), origin, size);
-            return canvas.has_value() && *canvas != origin;
-        },
-        10000));
     EXPECT_EQ(differenceFromPattern(d.desktop().screenshot().copy(QRect(*canvas, size)), origin,
                                     d.screen()),
               QString());
