@@ -7,6 +7,7 @@
 #include "capture/capture_outcome.h"
 #include "capture/editor_handover.h"
 #include "capture/lc_form2_cap.h"
+#include "capture/overlay_look.h"
 #include "capture/screen_settle.h"
 #include "capture/whole_screen.h"
 #include "platform/screens.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr int kOverlayOpacityPercent = 30;
 // Windows that were just hidden leave their place to the windows below, which repaint it in
 // their own time; the still picture of the screen is taken once that place has settled.
 constexpr SettleTiming kWindowsGone{.firstMs = 100, .pollMs = 40, .maxMs = 1000};
@@ -71,7 +71,7 @@ void LC_Form1_Ini::FunctionCapture() {
     }
     rememberSize();
     auto* overlay = Forms::instance().get<LC_Form2_cap>();
-    LC_Mod3_Transparencia::SetTransparency(overlay, kOverlayOpacityPercent, true);
+    LC_Mod3_Transparencia::SetTransparency(overlay, overlay_look::kOpacityPercent, true);
 
     const QList<platform::ScreenArea>& screens = overlay->screens();
     const QList<QRect> screenRects = platform::deviceRects(screens);

@@ -140,17 +140,18 @@ void Canvas::paintBorder(QPainter& p) const {
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
-    Q_EMIT mousePressed(toImage(event->position(), event->timestamp()), event->button(), event->buttons(),
-                        event->modifiers());
+    Q_EMIT mousePressed(toImage(event->position(), event->timestamp()), event->button(),
+                        event->buttons(), event->modifiers());
 }
 
 void Canvas::mouseMoveEvent(QMouseEvent* event) {
-    Q_EMIT mouseMoved(toImage(event->position(), event->timestamp()), event->buttons(), event->modifiers());
+    Q_EMIT mouseMoved(toImage(event->position(), event->timestamp()), event->buttons(),
+                      event->modifiers());
 }
 
 void Canvas::mouseReleaseEvent(QMouseEvent* event) {
-    Q_EMIT mouseReleased(toImage(event->position(), event->timestamp()), event->button(), event->buttons(),
-                         event->modifiers());
+    Q_EMIT mouseReleased(toImage(event->position(), event->timestamp()), event->button(),
+                         event->buttons(), event->modifiers());
 }
 
 void Canvas::dragEnterEvent(QDragEnterEvent* event) {

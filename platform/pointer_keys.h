@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QPoint>
-#include <QtGlobal>
 #include <Qt>
+#include <QtGlobal>
 #include <optional>
 
 class QWidget;

@@ -14,10 +14,6 @@ QPoint ScreenArea::toDevice(QPointF logicalPoint) const {
     return {static_cast<int>(std::lround(d.x())), static_cast<int>(std::lround(d.y()))};
 }
 
-QPointF ScreenArea::toLogical(QPointF devicePoint) const {
-    return QPointF(logical.topLeft()) + (devicePoint - device.topLeft()) / scale;
-}
-
 QRect ScreenArea::toDevice(const QRect& r) const {
     const QPointF from = (QPointF(r.topLeft()) - logical.topLeft()) * scale;
     const QPointF to =

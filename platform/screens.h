@@ -11,7 +11,7 @@ class QScreen;
 // The monitors of the virtual desktop. Windows are placed in logical pixels (Qt's units, which
 // grow with the density); the screen's own pixels, which captures hold one for one, are device
 // pixels of the virtual desktop. Under Qt 6 a screen's logical top-left corner is its device
-// top-left corner, and inside it logical = corner + device offset / scale.
+// top-left corner, and inside it device = corner + logical offset * scale.
 namespace platform {
 
 struct ScreenArea {
@@ -22,9 +22,8 @@ struct ScreenArea {
     qreal scale = 1;  // device pixels per logical pixel
     bool primary = false;
 
-    // A logical point on this screen (or beyond its edges) as a device pixel, and back.
+    // A logical point on this screen (or beyond its edges) as a device pixel.
     QPoint toDevice(QPointF logicalPoint) const;
-    QPointF toLogical(QPointF devicePoint) const;
     // The device pixels a logical rectangle on this screen covers (rounded outwards).
     QRect toDevice(const QRect& logicalRect) const;
 };

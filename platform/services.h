@@ -45,8 +45,8 @@ struct Services {
     // Where the system put the mouse event of a top-level window stamped `timestamp`, lying
     // within `slack` device pixels of `estimate`: device pixels from the window's top-left
     // corner (Qt rounds event positions to logical pixels). Nullopt where it cannot say.
-    std::function<std::optional<QPoint>(const QWidget* window, quint64 timestamp,
-                                        QPoint estimate, int slack)>
+    std::function<std::optional<QPoint>(const QWidget* window, quint64 timestamp, QPoint estimate,
+                                        int slack)>
         eventPixel;
     // Opens a document or a web address with the desktop's default program.
     std::function<bool(const QUrl&)> openUrl;

@@ -115,8 +115,8 @@ std::optional<QPoint> realEventPixel(const QWidget* window, quint64 timestamp, Q
     }
     const auto id = static_cast<xcb_window_t>(window->internalWinId());
     if (pointerLog) {
-        if (auto noted = pointerLog->find(id, static_cast<xcb_timestamp_t>(timestamp), estimate,
-                                          slack)) {
+        if (auto noted =
+                pointerLog->find(id, static_cast<xcb_timestamp_t>(timestamp), estimate, slack)) {
             return noted;
         }
     }

@@ -54,7 +54,6 @@ TEST(ScreenArea, LogicalAndDevicePixelsShareTheScreensCorner) {
     s.scale = 1.5;
     EXPECT_EQ(s.toDevice(QPointF(1280, 128)), QPoint(1280, 128));
     EXPECT_EQ(s.toDevice(QPointF(1480, 228)), QPoint(1580, 278));
-    EXPECT_EQ(s.toLogical(QPointF(1580, 278)), QPointF(1480, 228));
     // A window's device pixels, rounded outwards.
     EXPECT_EQ(s.toDevice(QRect(1281, 129, 10, 10)), QRect(1281, 129, 16, 16));
 }
