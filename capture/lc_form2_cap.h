@@ -41,6 +41,11 @@ public:
     // it on, or brings the main window back when nothing is marked. Then unloads the overlay.
     void CopyArea();
 
+    // A grab just before showed the program's own window as it is: the screen's grabs work, and
+    // a capture of one colour is what the screen shows (see area_grab::rejection).
+    void setScreenSeen(bool seen) { screenSeen_ = seen; }
+    bool screenSeen() const { return screenSeen_; }
+
     const OverlayCorners& corners() const { return corners_; }
     // The frame drawn now (device pixels), if any.
     std::optional<QRect> frame() const { return scene_.frame; }
@@ -74,6 +79,7 @@ private:
 
     bool drawing_ = false;
     bool finishing_ = false;
+    bool screenSeen_ = false;
     QPoint startPx_;
     OverlayCorners corners_;
     OverlayScene scene_;

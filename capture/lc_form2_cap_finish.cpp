@@ -68,7 +68,7 @@ void LC_Form2_cap::cancel() {
 
 void LC_Form2_cap::handOver(const QImage& picture, const QRect& source) {
     const QList<QRect> screens = platform::deviceRects(screens_);
-    const QString rejected = area_grab::rejection(picture, source, screens);
+    const QString rejected = area_grab::rejection(picture, source, screens, screenSeen_);
     // The capture belongs to the screen that holds most of it.
     const int home = screen_geometry::nearest(screens, source);
     const platform::ScreenArea screen = home < 0 ? platform::ScreenArea{} : screens_[home];

@@ -5,9 +5,9 @@
 
 namespace whole_screen {
 
-QString intoCanvas(const QRect& screen, const QList<QRect>& screens) {
+QString intoCanvas(const QRect& screen, const QList<QRect>& screens, bool screenSeen) {
     const QImage shot = area_grab::grab(screen, screens);
-    const QString rejected = area_grab::rejection(shot, screen, screens);
+    const QString rejected = area_grab::rejection(shot, screen, screens, screenSeen);
     if (rejected.isEmpty()) {
         editor_handover::putCapture(shot, true);
     }

@@ -87,7 +87,7 @@ TEST(AreaGrab, WhatNoMonitorShowsIsBlackEvenWhereTheDesktopHasPixels) {
     }
 }
 
-TEST(AreaGrab, APictureOfOneColourIsRejectedOnlyWhenTheWholeDesktopIsThatColour) {
+TEST(AreaGrab, APictureOfOneColourIsRejectedOnlyWhenNothingShowsTheGrabsWork) {
     const QList<QRect> screens{{0, 0, 200, 100}, {200, 0, 100, 100}};
     QImage desktop(300, 100, QImage::Format_RGB32);
     desktop.fill(Qt::black);
@@ -95,13 +95,19 @@ TEST(AreaGrab, APictureOfOneColourIsRejectedOnlyWhenTheWholeDesktopIsThatColour)
                                       GrabFn([&](const QRect& r) { return desktop.copy(r); }));
     const QRect area(20, 20, 50, 50);
     // XWayland: every grab is black.
-    EXPECT_FALSE(area_grab::rejection(area_grab::grab(area, screens), area, screens).isEmpty());
-    EXPECT_FALSE(area_grab::rejection(QImage(), area, screens).isEmpty());
+    EXPECT_EQ(area_grab::rejection(area_grab::grab(area, screens), area, screens, false),
+              area_grab::oneColourReason());
+    EXPECT_FALSE(area_grab::rejection(QImage(), area, screens, false).isEmpty());
+    EXPECT_FALSE(area_grab::rejection(QImage(), area, screens, true).isEmpty());
+    // The program's own window was just seen on the screen: the screen is that black.
+    EXPECT_EQ(area_grab::rejection(area_grab::grab(area, screens), area, screens, true), QString());
     // A black area framed on a desktop that shows more, even only on the other screen.
     desktop.setPixel(250, 50, qRgb(1, 2, 3));
-    EXPECT_EQ(area_grab::rejection(area_grab::grab(area, screens), area, screens), QString());
+    EXPECT_EQ(area_grab::rejection(area_grab::grab(area, screens), area, screens, false),
+              QString());
     const QRect mixed(240, 40, 20, 20);
-    EXPECT_EQ(area_grab::rejection(area_grab::grab(mixed, screens), mixed, screens), QString());
+    EXPECT_EQ(area_grab::rejection(area_grab::grab(mixed, screens), mixed, screens, false),
+              QString());
 }
 
 TEST(OverlayLook, ThirtyPercentBlackKeepsSeventyPercentOfEachChannel) {
