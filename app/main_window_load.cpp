@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "settings/lc_mod1_bd.h"
 #include "settings/startup_values.h"
+#include "ui/screen_place.h"
 #include "ui/units.h"
 #include "ui/window_metrics.h"
 
@@ -37,13 +38,16 @@ void LC_Form1_Ini::Form_Load() {
     labels_.lblMiniLeft = QString::number(v.miniLeft);
     labels_.lblMiniTop = QString::number(v.miniTop);
 
-    // Step 7: the stored place, or centred on the screen (twips).
+    // Step 7: the stored place, or centred on the primary screen (twips).
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const int left =
-        v.left ? *v.left : (units::tw(screen.width()) - window_metrics::widthTw(this)) / 2;
-    const int top =
-        v.top ? *v.top : (units::tw(screen.height()) - window_metrics::heightTw(this)) / 2;
+    const int left = v.left ? *v.left
+                            : units::tw(screen.x()) +
+                                  (units::tw(screen.width()) - window_metrics::widthTw(this)) / 2;
+    const int top = v.top ? *v.top
+                          : units::tw(screen.y()) +
+                                (units::tw(screen.height()) - window_metrics::heightTw(this)) / 2;
     window_metrics::moveTw(this, left, top);
+    screen_place::bringBack(this);  // stored on a monitor that is gone
 
     // Step 9 comes before the face is shown so that the choices are set when it appears.
     OptAction0->setChecked(true);

@@ -1,10 +1,9 @@
 // The fixed capture size: the two boxes, their range check and storing them.
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QScreen>
 
 #include "app/main_window.h"
 #include "app/size_box_check.h"
+#include "platform/screens.h"
 #include "platform/services.h"
 #include "settings/statements.h"
 #include "settings/store_setting.h"
@@ -15,10 +14,10 @@
 
 namespace {
 
-// The largest fixed size: the primary screen, in pixels, read at every check.
+// The largest fixed size: the largest screen, in its own (device) pixels, read at every check.
 QSize screenLimit() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize(size_box::kMinSize, size_box::kMinSize);
+    const QSize largest = platform::largestDeviceSize();
+    return largest.isEmpty() ? QSize(size_box::kMinSize, size_box::kMinSize) : largest;
 }
 
 void checkBox(QLineEdit* box, int limit) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "platform/pointer_keys.h"
 #include "platform/program_dir.h"
 #include "platform/services.h"
 #include "settings/lc_mod1_bd.h"
@@ -10,6 +11,7 @@
 #include "ui/forms.h"
 
 int startProgram(const QString& dir) {
+    platform::watchPointer();  // the pointer's device pixels, at any density
     platform::setProgramDir(dir);
     LC_Mod1_BD::SetDatabasePath(dir);
     try {

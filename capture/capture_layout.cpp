@@ -40,9 +40,11 @@ EditorPlacement forWholeScreen(QSize screenPx) {
     return s;
 }
 
-QPoint noticeCentred(QSize screenPx, int noticeWidthTw, int noticeHeightTw) {
-    return {static_cast<int>(std::lrint((units::tw(screenPx.width()) - noticeWidthTw) / 2.0)),
-            static_cast<int>(std::lrint((units::tw(screenPx.height()) - noticeHeightTw) / 2.0))};
+QPoint noticeCentred(const QRect& screenPx, int noticeWidthTw, int noticeHeightTw) {
+    return {units::tw(screenPx.x()) +
+                static_cast<int>(std::lrint((units::tw(screenPx.width()) - noticeWidthTw) / 2.0)),
+            units::tw(screenPx.y()) + static_cast<int>(std::lrint(
+                                          (units::tw(screenPx.height()) - noticeHeightTw) / 2.0))};
 }
 
 QPoint noticeBesideMain(QPoint mainTopLeftTw) {

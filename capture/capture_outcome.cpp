@@ -1,8 +1,7 @@
 #include "capture/capture_outcome.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
+#include <cmath>
 
 #include "capture/capture_layout.h"
 #include "capture/editor_handover.h"
@@ -23,9 +22,10 @@ MainFace* mainFace() {
     return Forms::instance().mainFace();
 }
 
-QSize screenSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize();
+// The logical size that `devicePx` pixels take on the screen: the editor shows a capture one
+// picture pixel per device pixel.
+int logicalPixels(int devicePx, qreal scale) {
+    return static_cast<int>(std::ceil(devicePx / scale - 1e-9));
 }
 
 QPoint topLeftTw(const QWidget* w) {
@@ -41,7 +41,7 @@ QWidget* shownFace() {
     return window;
 }
 
-void confirm(MainFace& face, Kind kind) {
+void confirm(MainFace& face, Kind kind, const QRect& screen) {
     const bool area = kind == Kind::Area;
     const QString text = area ? QStringLiteral("Área copiada!") : QStringLiteral("Tela copiada!");
     auto& beep = platform::services().beep;
@@ -51,7 +51,7 @@ void confirm(MainFace& face, Kind kind) {
     if (mainInUse && face.hideAfterCapture()) {
         beep();
         face.minimize_to_tray();
-        place = capture_layout::noticeCentred(screenSize(), LC_Form8_aviso::kWidthTw,
+        place = capture_layout::noticeCentred(screen, LC_Form8_aviso::kWidthTw,
                                               LC_Form8_aviso::kHeightTw);
     } else if (mainInUse) {
         main->show();
@@ -70,7 +70,20 @@ void confirm(MainFace& face, Kind kind) {
 
 }  // namespace
 
-void deliver(Kind kind, QSize size) {
+bool refusedBySession() {
+    const QString why = platform::services().captureRefusal();
+    if (why.isEmpty()) {
+        return false;
+    }
+    if (MainFace* face = mainFace()) {
+        face->captureEnded(false, why);  // a command waiting for the capture hears why
+    }
+    platform::services().message(shownFace(), QStringLiteral("Lumacap"), why,
+                                 platform::MessageIcon::Critical);
+    return true;
+}
+
+void deliver(Kind kind, QSize size, const platform::ScreenArea& screen) {
     MainFace* face = mainFace();
     if (!face) {
         return;  // the program is ending
@@ -81,12 +94,15 @@ void deliver(Kind kind, QSize size) {
         return;
     }
     if (order.copy) {
-        sendToClipboard(kind);
+        sendToClipboard(kind, screen);
         return;
     }
+    const QSize shown(logicalPixels(size.width(), screen.scale),
+                      logicalPixels(size.height(), screen.scale));
     editor_handover::showEditor(kind == Kind::WholeScreen
-                                    ? capture_layout::forWholeScreen(size)
-                                    : capture_layout::forArea(size.width(), size.height()));
+                                    ? capture_layout::forWholeScreen(shown)
+                                    : capture_layout::forArea(shown.width(), shown.height()),
+                                {screen.screen, screen.available});
     face->captureEnded(true, {});
 }
 
@@ -116,21 +132,24 @@ void failed(const QString& reason) {
         platform::MessageIcon::Critical);
 }
 
-void sendToClipboard(Kind kind) {
+void sendToClipboard(Kind kind, const platform::ScreenArea& screen) {
     MainFace* face = mainFace();
     if (!face) {
         return;
     }
     // The buttons' copy keeps its short pause; a command's copy is awaited by a script or a key.
     const int pause = face->captureOrder().commanded ? 0 : kClipboardPauseMs;
-    QTimer::singleShot(pause, face->mainWindow(), [kind] {
+    QTimer::singleShot(pause, face->mainWindow(), [kind, where = screen.logical] {
         MainFace* face = mainFace();
         if (!face) {
             return;
         }
         QString error;
         if (!platform::services().putImageOnClipboard(editor_handover::canvasImage(), &error)) {
-            face->captureEnded(true, {});
+            // A command waiting for the copy hears of the failure, never of a success.
+            face->captureEnded(false, QStringLiteral("a captura não foi copiada para a área de "
+                                                     "transferência: %1")
+                                          .arg(error));
             platform::services().message(
                 shownFace(), QStringLiteral("Lumacap"),
                 QStringLiteral("A captura não foi copiada para a área de transferência: %1.")
@@ -139,7 +158,7 @@ void sendToClipboard(Kind kind) {
             return;
         }
         face->captureEnded(true, {});
-        confirm(*face, kind);
+        confirm(*face, kind, where);
     });
 }
 

@@ -18,9 +18,9 @@ void hideEditor() {
     }
 }
 
-QRect shownEditorFrame() {
-    const auto* e = Forms::instance().ifLoaded<LC_Form3_pic>();
-    return e && e->isVisible() ? e->frameGeometry() : QRect();
+QWidget* shownEditor() {
+    auto* e = Forms::instance().ifLoaded<LC_Form3_pic>();
+    return e && e->isVisible() ? e : nullptr;
 }
 
 void putCapture(const QImage& picture, bool keepAsUnedited) {
@@ -34,12 +34,12 @@ QImage canvasImage() {
     return e ? e->canvasImage() : QImage();
 }
 
-void showEditor(const EditorPlacement& placement) {
+void showEditor(const EditorPlacement& placement, const EditorScreen& screen) {
     LC_Form3_pic* e = editor();
     if (!e) {
         return;
     }
-    e->placeEditor(placement);
+    e->placeEditor(placement, screen);
     e->show();
     e->raise();
     e->activateWindow();

@@ -1,14 +1,12 @@
 #include "capture/lc_form2_cap.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QScreen>
 #include <QTimer>
-#include <cmath>
 
+#include "capture/area_grab.h"
 #include "capture/overlay_look.h"
+#include "capture/overlay_pane.h"
 #include "capture/selection_geometry.h"
 #include "platform/services.h"
 #include "ui/forms.h"
@@ -18,29 +16,17 @@
 
 namespace {
 
-constexpr int kOpacityPercent = 30;
-
 MainFace* mainFace() {
     return Forms::instance().mainFace();
 }
 
-// The one-pixel lines that outline `frame` as the painter draws it.
-QRegion outline(const QRect& f) {
-    QRegion r;
-    r += QRect(f.left(), f.top(), f.width() + 1, 1);
-    r += QRect(f.left(), f.top() + f.height(), f.width() + 1, 1);
-    r += QRect(f.left(), f.top(), 1, f.height() + 1);
-    r += QRect(f.left() + f.width(), f.top(), 1, f.height() + 1);
-    return r;
-}
-
-int twips(qreal pixels) {
-    return static_cast<int>(std::lrint(pixels * units::kTwipsPerPixel));
+QString twipsText(int pixels) {
+    return QString::number(units::tw(pixels));
 }
 
 }  // namespace
 
-LC_Form2_cap::LC_Form2_cap() : LcForm("LC_Form2_cap") {
+LC_Form2_cap::LC_Form2_cap() : LcForm("LC_Form2_cap"), surface_(this, scene_) {
     // Kept out of the window manager's hands: it must cover every panel of the desktop, exactly.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                    Qt::X11BypassWindowManagerHint);
@@ -55,8 +41,20 @@ LC_Form2_cap::LC_Form2_cap() : LcForm("LC_Form2_cap") {
 }
 
 void LC_Form2_cap::Form_Load() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        setGeometry(screen->geometry());
+    screens_ = platform::screenAreas();
+    if (!screens_.isEmpty()) {
+        const platform::ScreenArea& primary = screens_.first();
+        surface_.setScreen(primary);
+        setScreen(primary.screen);
+        setGeometry(primary.logical);
+    }
+    const OverlayPane::Mouse mouse{
+        [this](QPoint p) { press(p); },
+        [this](QPoint p, Qt::MouseButtons b) { move(p, b); },
+        [this](QPoint p) { release(p); },
+    };
+    for (qsizetype i = 1; i < screens_.size(); ++i) {
+        panes_.push_back(new OverlayPane(screens_[i], scene_, mouse, this));  // owned by this
     }
     setCursor(Qt::CrossCursor);
     if (MainFace* face = mainFace()) {
@@ -65,9 +63,8 @@ void LC_Form2_cap::Form_Load() {
     TimerMensagem->start();
 }
 
-QSize LC_Form2_cap::screenSize() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : size();
+QRect LC_Form2_cap::desktop() const {
+    return area_grab::bounds(platform::deviceRects(screens_));
 }
 
 LC_Form2_cap::Mode LC_Form2_cap::mode() const {
@@ -87,77 +84,55 @@ LC_Form2_cap::Mode LC_Form2_cap::mode() const {
 }
 
 void LC_Form2_cap::showOverlay(const QImage& still) {
-    still_ = still;
-    stillDarkened_ = still.isNull() ? QImage()
-                                    : overlay_look::darkened(
-                                          still, LC_Mod3_Transparencia::alphaFor(kOpacityPercent));
+    scene_.still = still;
+    scene_.origin = desktop().topLeft();
+    scene_.stillDarkened =
+        still.isNull() ? QImage()
+                       : overlay_look::darkened(
+                             still, LC_Mod3_Transparencia::alphaFor(overlay_look::kOpacityPercent));
+    for (OverlayPane* pane : panes_) {
+        LC_Mod3_Transparencia::SetTransparency(pane, overlay_look::kOpacityPercent, true);
+        pane->show();
+        pane->raise();
+    }
     show();
     raise();
     activateWindow();
     // The window manager gives no focus to a window it does not manage; Escape must still work.
     grabKeyboard();
     if (mode() == Mode::FixedArea) {
-        DrawFixedArea();  // in view at once, so that a release without a move takes it too
+        // In view at once, so that a release without a move takes it too.
+        DrawFixedArea(platform::services().cursorPos());
     }
 }
 
 void LC_Form2_cap::paintEvent(QPaintEvent* event) {
-    QPainter p(this);
-    const QRect dirty = event->rect();
-    if (stillDarkened_.isNull()) {
-        p.fillRect(dirty, Qt::black);
-    } else {
-        p.drawImage(dirty.topLeft(), stillDarkened_, dirty);
-    }
-    if (!frame_) {
-        return;
-    }
-    if (still_.isNull()) {
-        p.setPen(QPen(Qt::white, 0));
-        p.drawRect(*frame_);
-        return;
-    }
-    // Over a still picture the white frame is blended by hand, as a compositor would.
-    const int alpha = LC_Mod3_Transparencia::alphaFor(kOpacityPercent);
-    for (const QRect& line : outline(*frame_)) {
-        QImage part = still_.copy(line).convertToFormat(QImage::Format_RGB32);
-        for (int y = 0; y < part.height(); ++y) {
-            auto* px = reinterpret_cast<QRgb*>(part.scanLine(y));
-            for (int x = 0; x < part.width(); ++x) {
-                px[x] = overlay_look::underWhite(px[x], alpha);
-            }
-        }
-        p.drawImage(line.topLeft(), part);
-    }
+    surface_.paint(event);
 }
 
 void LC_Form2_cap::setFrame(std::optional<QRect> frame) {
-    QRegion dirty;
-    if (frame_) {
-        dirty += outline(*frame_);
+    const std::optional<QRect> before = scene_.frame;
+    scene_.frame = frame;
+    surface_.frameChanged(before, frame);
+    for (OverlayPane* pane : panes_) {
+        pane->surface().frameChanged(before, frame);
     }
-    if (frame) {
-        dirty += outline(*frame);
-    }
-    frame_ = frame;
-    update(dirty);
 }
 
-void LC_Form2_cap::DrawSelection(QPointF pointer) {
-    setFrame(selection_geometry::frameRect(startPx_, pointer.toPoint()));
+void LC_Form2_cap::DrawSelection(QPoint pointer) {
+    setFrame(selection_geometry::frameRect(startPx_, pointer));
 }
 
-void LC_Form2_cap::DrawFixedArea() {
+void LC_Form2_cap::DrawFixedArea(QPoint pointer) {
     const MainFace* face = mainFace();
-    if (!face) {
+    if (!face || screens_.isEmpty()) {
         return;
     }
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
-    const auto r = selection_geometry::fixedArea(
-        platform::services().cursorPos() - origin,
-        selection_geometry::boxValue(face->fixedWidthText()),
-        selection_geometry::boxValue(face->fixedHeightText()), screenSize());
+    // Held inside the screen under the pointer (or the nearest, between monitors).
+    const auto r =
+        selection_geometry::fixedArea(pointer, selection_geometry::boxValue(face->fixedWidthText()),
+                                      selection_geometry::boxValue(face->fixedHeightText()),
+                                      platform::screenAtDevice(screens_, pointer).device);
     setFrame(selection_geometry::frameRect(QPoint(units::px(r.left), units::px(r.top)),
                                            QPoint(units::px(r.right), units::px(r.bottom))));
     corners_.lblIniX = QString::number(r.left);
@@ -167,44 +142,56 @@ void LC_Form2_cap::DrawFixedArea() {
 }
 
 void LC_Form2_cap::mousePressEvent(QMouseEvent* event) {
+    press(surface_.toDevice(event->position(), event->timestamp()));
+}
+
+void LC_Form2_cap::mouseMoveEvent(QMouseEvent* event) {
+    move(surface_.toDevice(event->position(), event->timestamp()), event->buttons());
+}
+
+void LC_Form2_cap::mouseReleaseEvent(QMouseEvent* event) {
+    release(surface_.toDevice(event->position(), event->timestamp()));
+}
+
+void LC_Form2_cap::press(QPoint pointer) {
     if (finishing_) {
         return;
     }
     drawing_ = true;
-    startPx_ = event->position().toPoint();
-    corners_.lblX1 = QString::number(twips(event->position().x()));
-    corners_.lblY1 = QString::number(twips(event->position().y()));
+    startPx_ = pointer;
+    corners_.lblX1 = twipsText(pointer.x());
+    corners_.lblY1 = twipsText(pointer.y());
     if (mode() == Mode::FixedArea) {
-        DrawFixedArea();
+        DrawFixedArea(pointer);
     }
 }
 
-void LC_Form2_cap::mouseMoveEvent(QMouseEvent* event) {
+void LC_Form2_cap::move(QPoint pointer, Qt::MouseButtons) {
     if (finishing_) {
         return;
     }
     switch (mode()) {
         case Mode::Selection:
             if (drawing_) {
-                DrawSelection(event->position());
+                DrawSelection(pointer);
             }
             break;
         case Mode::FixedArea:
-            DrawFixedArea();
+            DrawFixedArea(pointer);
             break;
         case Mode::None:
             break;
     }
 }
 
-void LC_Form2_cap::mouseReleaseEvent(QMouseEvent* event) {
+void LC_Form2_cap::release(QPoint pointer) {
     if (finishing_ || !drawing_) {
         return;
     }
     drawing_ = false;
     if (mode() == Mode::Selection) {
-        corners_.lblX2 = QString::number(twips(event->position().x()));
-        corners_.lblY2 = QString::number(twips(event->position().y()));
+        corners_.lblX2 = twipsText(pointer.x());
+        corners_.lblY2 = twipsText(pointer.y());
     }
     CopyArea();
 }

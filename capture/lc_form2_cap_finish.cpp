@@ -3,8 +3,10 @@
 #include "capture/capture_outcome.h"
 #include "capture/editor_handover.h"
 #include "capture/lc_form2_cap.h"
+#include "capture/overlay_pane.h"
 #include "capture/screen_settle.h"
 #include "capture/selection_geometry.h"
+#include "platform/screen_geometry.h"
 #include "ui/forms.h"
 #include "ui/notice_window.h"
 
@@ -34,26 +36,29 @@ void LC_Form2_cap::CopyArea() {
         case Mode::None:
             break;
     }
-    const QSize screen = screenSize();
-    const std::optional<QRect> source = sourceArea(corners, screen);
+    const std::optional<QRect> source = sourceArea(corners, desktop().size());
     if (!source) {
         cancel();
         return;
     }
-    if (!still_.isNull()) {
+    if (!scene_.still.isNull()) {
         leaveScreen();
-        handOver(area_grab::cut(still_, *source));
+        handOver(area_grab::cut(scene_.still, scene_.origin, *source), *source);
         return;
     }
     // Live screen: the pixels are read only once the overlay has left them.
-    QImage withOverlay = area_grab::grab(*source, screen);
+    const QList<QRect> screens = platform::deviceRects(screens_);
+    QImage withOverlay = area_grab::grab(*source, screens);
     leaveScreen();
-    grabWhenSettled(this, *source, screen, std::move(withOverlay), kOverlayGone,
-                    [this](const QImage& picture) { handOver(picture); });
+    grabWhenSettled(this, *source, screens, std::move(withOverlay), kOverlayGone,
+                    [this, area = *source](const QImage& picture) { handOver(picture, area); });
 }
 
 void LC_Form2_cap::leaveScreen() {
     releaseKeyboard();
+    for (OverlayPane* pane : panes_) {
+        pane->hide();
+    }
     hide();
     // A notice shown over the overlay meanwhile (a request refused) must not be captured.
     if (auto* notice = Forms::instance().ifLoaded<LC_Form8_aviso>()) {
@@ -67,12 +72,17 @@ void LC_Form2_cap::cancel() {
     unloadForm();
 }
 
-void LC_Form2_cap::handOver(const QImage& picture) {
+void LC_Form2_cap::handOver(const QImage& picture, const QRect& source) {
+    const QList<QRect> screens = platform::deviceRects(screens_);
+    const QString rejected = area_grab::rejection(picture, source, screens, screenSeen_);
+    // The capture belongs to the screen that holds most of it.
+    const int home = screen_geometry::nearest(screens, source);
+    const platform::ScreenArea screen = home < 0 ? platform::ScreenArea{} : screens_[home];
     unloadForm();  // the next capture makes a new overlay
-    if (picture.isNull()) {
-        capture_outcome::failed(QStringLiteral("o sistema não entregou a imagem da tela"));
+    if (!rejected.isEmpty()) {
+        capture_outcome::failed(rejected);
         return;
     }
     editor_handover::putCapture(picture, true);
-    capture_outcome::deliver(capture_outcome::Kind::Area, picture.size());
+    capture_outcome::deliver(capture_outcome::Kind::Area, picture.size(), screen);
 }

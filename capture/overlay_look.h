@@ -7,6 +7,9 @@
 // opacity would look over the live screen, with its frame in white at the same opacity.
 namespace overlay_look {
 
+// The overlay's opacity, in percent.
+constexpr int kOpacityPercent = 30;
+
 // One channel seen through the overlay: `over` at alpha/255 above `below`, rounded.
 inline int blend(int over, int below, int alpha) {
     return (over * alpha + below * (255 - alpha) + 127) / 255;

@@ -28,7 +28,7 @@ namespace {
 
 struct SettleRun {
     QRect area;
-    QSize screen;
+    QList<QRect> screens;
     SettleJudge judge;
     SettleTiming timing;
     std::function<void(const QImage&)> done;
@@ -36,7 +36,7 @@ struct SettleRun {
 };
 
 void look(QObject* context, const std::shared_ptr<SettleRun>& run) {
-    const QImage grab = area_grab::grab(run->area, run->screen);
+    const QImage grab = area_grab::grab(run->area, run->screens);
     const bool ready = run->judge.settled(grab);
     if (ready || run->clock.elapsed() >= run->timing.maxMs) {
         run->done(grab);
@@ -47,10 +47,11 @@ void look(QObject* context, const std::shared_ptr<SettleRun>& run) {
 
 }  // namespace
 
-void grabWhenSettled(QObject* context, const QRect& area, QSize screenPx, QImage withWindow,
-                     SettleTiming timing, std::function<void(const QImage&)> done) {
+void grabWhenSettled(QObject* context, const QRect& area, const QList<QRect>& screens,
+                     QImage withWindow, SettleTiming timing,
+                     std::function<void(const QImage&)> done) {
     auto run = std::make_shared<SettleRun>(
-        SettleRun{area, screenPx, SettleJudge(std::move(withWindow)), timing, std::move(done), {}});
+        SettleRun{area, screens, SettleJudge(std::move(withWindow)), timing, std::move(done), {}});
     run->clock.start();
     QTimer::singleShot(timing.firstMs, context, [context, run] {
         if (run->area.isEmpty()) {

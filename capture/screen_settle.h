@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QRect>
-#include <QSize>
 #include <functional>
 
 class QObject;
@@ -31,9 +31,10 @@ struct SettleTiming {
     int maxMs = 1000;  // from the start; then the last grab is taken as it is
 };
 
-// Grabs `area` of the primary screen (`screenPx` big) until it has settled, then calls `done`
-// with the last grab (null when the screen gave none; an empty area is done at once after the
-// first wait). The waits run on timers, so the user interface stays live; nothing is called
-// once `context` is gone.
-void grabWhenSettled(QObject* context, const QRect& area, QSize screenPx, QImage withWindow,
-                     SettleTiming timing, std::function<void(const QImage&)> done);
+// Grabs `area` of the desktop (whose screens are `screens`, in device pixels) until it has
+// settled, then calls `done` with the last grab (null when the screen gave none; an empty area
+// is done at once after the first wait). The waits run on timers, so the user interface stays
+// live; nothing is called once `context` is gone.
+void grabWhenSettled(QObject* context, const QRect& area, const QList<QRect>& screens,
+                     QImage withWindow, SettleTiming timing,
+                     std::function<void(const QImage&)> done);

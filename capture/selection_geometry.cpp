@@ -39,27 +39,27 @@ int labelTwips(const QString& text) {
     return ok ? v : 0;
 }
 
-TwipsRect fixedArea(QPoint pointerPx, int widthPx, int heightPx, QSize screenPx) {
+TwipsRect fixedArea(QPoint pointerPx, int widthPx, int heightPx, const QRect& screenPx) {
     const int w = std::max(units::tw(widthPx), kMinSideTw);
     const int h = std::max(units::tw(heightPx), kMinSideTw);
     int left = static_cast<int>(std::lrint(units::tw(pointerPx.x()) - w / 2.0));
     int top = static_cast<int>(std::lrint(units::tw(pointerPx.y()) - h / 2.0));
-    left = std::max(left, 0);
-    top = std::max(top, 0);
+    left = std::max(left, units::tw(screenPx.left()));
+    top = std::max(top, units::tw(screenPx.top()));
     // The far edges are checked last, so a rectangle larger than the screen ends at its far
     // edge and starts outside the near one.
-    const int screenW = units::tw(screenPx.width());
-    const int screenH = units::tw(screenPx.height());
-    if (left >= screenW - w) {
-        left = screenW - w;
+    const int screenRight = units::tw(screenPx.left() + screenPx.width());
+    const int screenBottom = units::tw(screenPx.top() + screenPx.height());
+    if (left >= screenRight - w) {
+        left = screenRight - w;
     }
-    if (top >= screenH - h) {
-        top = screenH - h;
+    if (top >= screenBottom - h) {
+        top = screenBottom - h;
     }
     return {left, top, left + w, top + h};
 }
 
-std::optional<QRect> sourceArea(const TwipsRect& cornersTw, QSize screenPx) {
+std::optional<QRect> sourceArea(const TwipsRect& cornersTw, QSize desktopPx) {
     const int x1 = roundedPixels(cornersTw.left);
     const int y1 = roundedPixels(cornersTw.top);
     const int x2 = roundedPixels(cornersTw.right);
@@ -70,8 +70,8 @@ std::optional<QRect> sourceArea(const TwipsRect& cornersTw, QSize screenPx) {
     // A drag towards the left or upwards marks the same area as the opposite drag.
     const int startX = std::min(x1, x2);
     const int startY = std::min(y1, y2);
-    const int w = std::min(std::abs(x2 - x1), screenPx.width());
-    const int h = std::min(std::abs(y2 - y1), screenPx.height());
+    const int w = std::min(std::abs(x2 - x1), desktopPx.width());
+    const int h = std::min(std::abs(y2 - y1), desktopPx.height());
     return QRect(startX + 1, startY + 1, w, h);
 }
 

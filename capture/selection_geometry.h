@@ -7,8 +7,10 @@
 #include <optional>
 
 // The overlay's arithmetic, free of windows: where the fixed rectangle goes, and which screen
-// pixels a marked area stands for. Positions on the overlay are twips, 15 to a pixel; every
-// value is a plain int, so screens beyond 2184 pixels work.
+// pixels a marked area stands for. Positions on the overlay are device pixels of the virtual
+// desktop, kept as twips (15 to a pixel): a drag may cross screens of different densities, and
+// only the screens' own pixels are common to all of them. Every value is a plain int, so
+// screens beyond 2184 pixels work.
 namespace selection_geometry {
 
 // The whole number a size box holds: leading blanks, an optional sign, then digits up to the
@@ -28,14 +30,15 @@ struct TwipsRect {
 };
 
 // The fixed rectangle of widthPx x heightPx (each at least 10) centred on the pointer, held
-// inside the screen; one larger than the screen starts left of or above its edge.
-TwipsRect fixedArea(QPoint pointerPx, int widthPx, int heightPx, QSize screenPx);
+// inside `screenPx`, the screen under the pointer; one larger than the screen starts left of
+// or above its edge.
+TwipsRect fixedArea(QPoint pointerPx, int widthPx, int heightPx, const QRect& screenPx);
 
-// The screen pixels that a marked area stands for: the corners are rounded to whole pixels,
-// reversed corners are put in order, width and height are limited to the screen, and the area
-// starts one pixel inside the marked corner, past the frame's own line. Nothing (nullopt) when
-// the area has no width or no height.
-std::optional<QRect> sourceArea(const TwipsRect& cornersTw, QSize screenPx);
+// The desktop pixels that a marked area stands for: the corners are rounded to whole pixels,
+// reversed corners are put in order, width and height are limited to the desktop's, and the
+// area starts one pixel inside the marked corner, past the frame's own line. Nothing (nullopt)
+// when the area has no width or no height.
+std::optional<QRect> sourceArea(const TwipsRect& cornersTw, QSize desktopPx);
 
 // The frame drawn on the overlay for two corners, in pixels: its lines run through both
 // corners, whichever way round they were given.

@@ -1,19 +1,17 @@
 #include "capture/whole_screen.h"
 
-#include <QRect>
-
 #include "capture/area_grab.h"
 #include "capture/editor_handover.h"
 
 namespace whole_screen {
 
-bool intoCanvas(QSize screenPx) {
-    const QImage shot = area_grab::grab(QRect(QPoint(0, 0), screenPx), screenPx);
-    if (shot.isNull()) {
-        return false;
+QString intoCanvas(const QRect& screen, const QList<QRect>& screens, bool screenSeen) {
+    const QImage shot = area_grab::grab(screen, screens);
+    const QString rejected = area_grab::rejection(shot, screen, screens, screenSeen);
+    if (rejected.isEmpty()) {
+        editor_handover::putCapture(shot, true);
     }
-    editor_handover::putCapture(shot, true);
-    return true;
+    return rejected;
 }
 
 }  // namespace whole_screen

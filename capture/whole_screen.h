@@ -1,9 +1,12 @@
 #pragma once
 
-#include <QSize>
+#include <QList>
+#include <QRect>
+#include <QString>
 
-// The whole primary screen (`screenPx` big) grabbed into the editor's canvas, also kept as the
-// unedited capture. False when the screen gave no picture.
+// One screen (`screen`, its device pixels on the desktop whose screens are `screens`) grabbed
+// into the editor's canvas, also kept as the unedited capture. Why it could not be (empty when
+// it was): see area_grab::rejection, also for `screenSeen`.
 namespace whole_screen {
-bool intoCanvas(QSize screenPx);
+QString intoCanvas(const QRect& screen, const QList<QRect>& screens, bool screenSeen);
 }

@@ -5,8 +5,21 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QWindow>
+#include <cmath>
 
+#include "ui/pointer_pixel.h"
 #include "ui/units.h"
+
+namespace {
+
+// Logical pixels that show `pixels` device pixels.
+int logicalFor(int pixels, qreal scale) {
+    return static_cast<int>(std::ceil(pixels / scale - 1e-9));
+}
+
+}  // namespace
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PicDrawBox"));
@@ -25,7 +38,45 @@ void Canvas::setImage(const QImage& picture) {
 }
 
 void Canvas::fitToImage() {
-    resize(image_.width() + 2 * kBorderPx, image_.height() + 2 * kBorderPx);
+    fittedScale_ = scale();
+    resize(logicalFor(image_.width(), fittedScale_) + 2 * kBorderPx,
+           logicalFor(image_.height(), fittedScale_) + 2 * kBorderPx);
+}
+
+qreal Canvas::scale() const {
+    const QWidget* w = window();
+    if (const QWindow* handle = w->windowHandle()) {
+        return handle->devicePixelRatio();
+    }
+    const QScreen* s = w->screen();
+    return s ? s->devicePixelRatio() : 1.0;
+}
+
+void Canvas::fitToScale() {
+    if (scale() != fittedScale_) {
+        fitToImage();
+        Q_EMIT scaleChanged();
+    }
+}
+
+bool Canvas::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        fitToScale();
+    }
+    return QWidget::event(event);
+}
+
+void Canvas::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fitToScale();
+}
+
+QPoint Canvas::imageOriginInWindow() const {
+    // Rounded down, so that the picture (rounded up to whole logical pixels) always ends inside
+    // the border; at worst it covers part of a device pixel of the border's inner line.
+    const QPointF corner = QPointF(mapTo(window(), QPoint(kBorderPx, kBorderPx))) * scale();
+    return {static_cast<int>(std::floor(corner.x() + 1e-6)),
+            static_cast<int>(std::floor(corner.y() + 1e-6))};
 }
 
 int Canvas::widthTw() const {
@@ -56,17 +107,30 @@ void Canvas::clear() {
     update();
 }
 
-QPoint Canvas::toImage(const QPointF& widgetPos) const {
-    return (widgetPos - QPointF(kBorderPx, kBorderPx)).toPoint();
+QPoint Canvas::toImage(const QPointF& widgetPos, quint64 timestamp) const {
+    // The device pixel under the point, counted in the window as the painting counts it.
+    return pointer_pixel::inWindow(this, widgetPos, timestamp) - imageOriginInWindow();
 }
 
-void Canvas::paintEvent(QPaintEvent* event) {
+void Canvas::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QRect inner(kBorderPx, kBorderPx, image_.width(), image_.height());
-    const QRect exposed = event->rect().intersected(inner);
-    if (!exposed.isEmpty()) {
-        p.drawImage(exposed.topLeft(), image_, exposed.translated(-inner.topLeft()));
+    paintBorder(p);
+    // In device pixels from here: the picture goes one for one from a whole device pixel, and
+    // what the rounded-up logical size leaves of the inner area takes the background colour.
+    const qreal s = scale();
+    p.setWorldTransform(QTransform::fromScale(1 / s, 1 / s));
+    const QPointF at = QPointF(imageOriginInWindow()) - QPointF(mapTo(window(), QPoint(0, 0))) * s;
+    const QRectF inner(kBorderPx * s, kBorderPx * s, (width() - 2 * kBorderPx) * s,
+                       (height() - 2 * kBorderPx) * s);
+    QRegion around(inner.toAlignedRect());
+    around -= QRectF(at, image_.size()).toAlignedRect();
+    for (const QRect& r : around) {
+        p.fillRect(r, backColor_);
     }
+    p.drawImage(at, image_);
+}
+
+void Canvas::paintBorder(QPainter& p) const {
     // The sunken border: dark above and left, light below and right, two lines each.
     const int r = width() - 1;
     const int b = height() - 1;
@@ -88,17 +152,18 @@ void Canvas::paintEvent(QPaintEvent* event) {
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
-    Q_EMIT mousePressed(toImage(event->position()), event->button(), event->buttons(),
-                        event->modifiers());
+    Q_EMIT mousePressed(toImage(event->position(), event->timestamp()), event->button(),
+                        event->buttons(), event->modifiers());
 }
 
 void Canvas::mouseMoveEvent(QMouseEvent* event) {
-    Q_EMIT mouseMoved(toImage(event->position()), event->buttons(), event->modifiers());
+    Q_EMIT mouseMoved(toImage(event->position(), event->timestamp()), event->buttons(),
+                      event->modifiers());
 }
 
 void Canvas::mouseReleaseEvent(QMouseEvent* event) {
-    Q_EMIT mouseReleased(toImage(event->position()), event->button(), event->buttons(),
-                         event->modifiers());
+    Q_EMIT mouseReleased(toImage(event->position(), event->timestamp()), event->button(),
+                         event->buttons(), event->modifiers());
 }
 
 void Canvas::dragEnterEvent(QDragEnterEvent* event) {

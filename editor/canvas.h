@@ -7,14 +7,16 @@
 
 class QDragEnterEvent;
 class QDropEvent;
+class QPainter;
 
 // The editor's canvas, PicDrawBox. Its picture (the persistent image) is the document: every
 // capture is put into it, every tool draws into it, undo, save and copy read it. It is shown
-// inside a sunken border 2 pixels wide, so the widget is 4 pixels wider and taller than the
-// picture (60 twips).
+// one picture pixel per device pixel of its screen (sharp at any density), inside a sunken
+// border 2 logical pixels wide: the widget is the picture's logical size plus 4 pixels (60
+// twips).
 //
 // Tools draw on image() and then call update(). Mouse positions are reported in picture
-// pixels.
+// pixels: the pixel under the pointer.
 class Canvas : public QWidget {
     Q_OBJECT
 public:
@@ -31,13 +33,18 @@ public:
     // Outer size in twips: the picture plus the border.
     int widthTw() const;
     int heightTw() const;
-    // Picture pixels for an outer size in twips (never below 0).
+    // Picture pixels for an outer size in twips counted in picture pixels (never below 0).
     static int innerPixels(int outerTw);
 
     // Gives the picture a buffer of its own when it shares one (with the kept capture, the
     // clipboard, ...), so that drawing on it needs no copy that could fail half way. False when
     // memory runs out; the picture stays as it is.
     bool ownPixels();
+    // Picture pixels per logical pixel: the density of the screen the canvas is on.
+    qreal scale() const;
+    // Follows a change of the screen's density (the window went to another screen): the widget
+    // takes the picture's new logical size and scaleChanged() is sent.
+    void fitToScale();
 
     // Fills the whole picture with the background colour.
     void clear();
@@ -52,8 +59,9 @@ public:
     int lineWidth() const { return lineWidth_; }
     void setLineWidth(int width) { lineWidth_ = std::max(1, width); }
 
-    // Widget position to picture pixels.
-    QPoint toImage(const QPointF& widgetPos) const;
+    // The picture pixel shown at a widget position: that of the mouse event stamped
+    // `timestamp`, or without one, of the pointer now.
+    QPoint toImage(const QPointF& widgetPos, quint64 timestamp = 0) const;
 
 Q_SIGNALS:
     void mousePressed(const QPoint& pos, Qt::MouseButton button, Qt::MouseButtons buttons,
@@ -64,8 +72,12 @@ Q_SIGNALS:
     // Drag and drop onto the canvas (stickers). Accept the event in a slot to take the drop.
     void dragEntered(QDragEnterEvent* event);
     void dropped(QDropEvent* event, const QPoint& pos);
+    // The widget changed size for a new screen density.
+    void scaleChanged();
 
 protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -75,9 +87,13 @@ protected:
 
 private:
     void fitToImage();
+    // Where the picture's first pixel lies, in device pixels of the window.
+    QPoint imageOriginInWindow() const;
+    void paintBorder(QPainter& p) const;
 
     QImage image_;
     QColor foreColor_;
     QColor backColor_;
     int lineWidth_ = 1;
+    qreal fittedScale_ = 1;
 };

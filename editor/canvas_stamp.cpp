@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <cmath>
 
 namespace canvas_stamp {
 
@@ -10,26 +11,28 @@ namespace {
 constexpr int kDotsPerMeter96 = 3780;  // 96 dots per inch
 constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs;
 
-QImage blank(QSize size) {
+QImage blank(QSize size, qreal scale) {
     QImage img(size, QImage::Format_ARGB32_Premultiplied);
-    img.setDotsPerMeterX(kDotsPerMeter96);
-    img.setDotsPerMeterY(kDotsPerMeter96);
+    const int dotsPerMeter = static_cast<int>(std::lround(kDotsPerMeter96 * scale));
+    img.setDotsPerMeterX(dotsPerMeter);
+    img.setDotsPerMeterY(dotsPerMeter);
     img.fill(Qt::transparent);
     return img;
 }
 
 }  // namespace
 
-TextPicture renderText(const QString& text, const QFont& font, const QColor& color) {
+TextPicture renderText(const QString& text, const QFont& font, const QColor& color, qreal scale) {
     if (text.isEmpty()) {
         return {};
     }
-    const QImage probe = blank({1, 1});
+    const QImage probe = blank({1, 1}, scale);
     const QFontMetrics fm(font, &probe);
     const QRect box = fm.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), kFlags, text);
     // Italic and some glyphs reach outside the text's box; a margin keeps them whole.
     const int margin = fm.height() / 2 + 2;
-    TextPicture out{blank(box.size() + QSize(2 * margin, 2 * margin)), QPoint(margin, margin)};
+    TextPicture out{blank(box.size() + QSize(2 * margin, 2 * margin), scale),
+                    QPoint(margin, margin)};
     QPainter p(&out.image);
     p.setFont(font);
     p.setPen(color);
@@ -38,8 +41,8 @@ TextPicture renderText(const QString& text, const QFont& font, const QColor& col
 }
 
 void printText(QImage& canvas, QPoint topLeft, const QString& text, const QFont& font,
-               const QColor& color) {
-    const TextPicture stamp = renderText(text, font, color);
+               const QColor& color, qreal scale) {
+    const TextPicture stamp = renderText(text, font, color, scale);
     if (stamp.image.isNull() || canvas.isNull()) {
         return;
     }

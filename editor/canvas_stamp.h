@@ -19,13 +19,15 @@ struct TextPicture {
 };
 
 // The text in `font` and `color`. Point sizes are taken at 96 dots per inch (15 twips to a
-// pixel), as everywhere in the program; line breaks start new lines. An empty text gives a
-// null image.
-TextPicture renderText(const QString& text, const QFont& font, const QColor& color);
+// logical pixel), as everywhere in the program, times `scale` picture pixels per logical pixel
+// (so that the print is as large as the text box on the screen); line breaks start new lines.
+// An empty text gives a null image.
+TextPicture renderText(const QString& text, const QFont& font, const QColor& color,
+                       qreal scale = 1);
 
 // Prints the text with the top-left corner of its first line at `topLeft` (canvas pixels).
 void printText(QImage& canvas, QPoint topLeft, const QString& text, const QFont& font,
-               const QColor& color);
+               const QColor& color, qreal scale = 1);
 
 // Paints `picture` stretched over `target` (canvas pixels).
 void paintPicture(QImage& canvas, const QImage& picture, const QRect& target);

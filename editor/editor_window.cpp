@@ -210,6 +210,7 @@ void LC_Form3_pic::wireControls() {
     connect(btnDownMais, &PictureButton::clicked, this, &LC_Form3_pic::btnDownMais_Click);
     connect(btnReset, &PictureButton::clicked, this, &LC_Form3_pic::btnReset_Click);
     connect(HBar, &QScrollBar::valueChanged, this, [this] { scrollTo(HBar, true); });
+    connect(PicDrawBox, &Canvas::scaleChanged, this, &LC_Form3_pic::afterCanvasResize);
     connect(VBar, &QScrollBar::valueChanged, this, [this] { scrollTo(VBar, false); });
     for (QWidget* w : {static_cast<QWidget*>(fraMain), static_cast<QWidget*>(fraPicture),
                        static_cast<QWidget*>(PicOuter), static_cast<QWidget*>(fraIcons),

@@ -42,8 +42,9 @@ public:
     // The canvas becomes `picture` (its outer size the picture's plus 60 twips). With
     // keepAsUnedited, PicBackBG keeps a copy for Reset.
     void putCapture(const QImage& picture, bool keepAsUnedited);
-    // Sizes fraMain and the window (twips) and sets the stored heights; the caller shows it.
-    void placeEditor(const EditorPlacement& p);
+    // Sizes fraMain and the window (twips) and sets the stored heights; with a screen, the
+    // window goes there, fitted into it. The caller shows it.
+    void placeEditor(const EditorPlacement& p, const EditorScreen& on = {});
     const QImage& canvasImage() const;
 
     // Places the frames for the window's size, then the viewport and bars (LayoutCanvas).

@@ -60,7 +60,9 @@ void LC_Form3_pic::grow(bool up) {
         }
         PicDrawBox->setImage(grown);
         labels_.lblAddHeight = QString::number(labels_.lblAddHeight.toInt() + n);
-        labels_.lblMeHeight = QString::number(h + 1030 + n);
+        // The window grows by the band as the canvas shows it: n twips where a picture pixel is
+        // a logical pixel, less where the screen is denser.
+        labels_.lblMeHeight = QString::number(PicDrawBox->heightTw() + 1030);
         fraMain->resize(fraMain->width(), units::px(h + 1030));
     });
     if (!grew) {

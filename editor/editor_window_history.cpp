@@ -86,7 +86,9 @@ const QImage& LC_Form3_pic::canvasPicture() const {
     return PicDrawBox->image();
 }
 int LC_Form3_pic::canvasHeightTw() const {
-    return PicDrawBox->heightTw();
+    // Counted in picture pixels, so that a step gives back the picture's own height at any
+    // density.
+    return units::tw(PicDrawBox->image().height()) + 2 * Canvas::kBorderTw;
 }
 int LC_Form3_pic::windowHeightTw() const {
     return labels_.lblMeHeight.toInt();

@@ -12,6 +12,7 @@
 #include "editor/sticker_panel.h"
 #include "ui/forms.h"
 #include "ui/main_face.h"
+#include "ui/screen_place.h"
 #include "ui/units.h"
 #include "ui/window_metrics.h"
 
@@ -137,13 +138,21 @@ void LC_Form3_pic::putCapture(const QImage& picture, bool keepAsUnedited) {
     PicDrawBox->update();
 }
 
-void LC_Form3_pic::placeEditor(const EditorPlacement& p) {
+void LC_Form3_pic::placeEditor(const EditorPlacement& p, const EditorScreen& on) {
+    if (on.screen) {
+        // The canvas takes its size from the density of the screen the editor opens on.
+        setScreen(on.screen);
+        PicDrawBox->fitToScale();
+    }
     fraMain->resize(units::px(p.fraMainWidthTw), units::px(p.fraMainHeightTw));
     window_metrics::setWidthTw(this, p.windowWidthTw);
     window_metrics::setHeightTw(this, p.windowHeightTw);
     if (p.meHeightTw) {
         labels_.lblMeHeight = QString::number(*p.meHeightTw);
         labels_.lblMeHeightIni = labels_.lblMeHeight;
+    }
+    if (!on.area.isEmpty()) {
+        screen_place::centreInside(this, on.area);
     }
     // A hidden window gets its resize event only when shown; lay out now as well.
     Form_Resize();

@@ -72,7 +72,7 @@ void StickerImage::mouseReleaseEvent(QMouseEvent* event) {
         return;  // the drag belongs to the left button
     }
     endDrag();
-    Q_EMIT dropped(event->globalPosition().toPoint());
+    Q_EMIT dropped(event->globalPosition());
 }
 
 void StickerImage::hideEvent(QHideEvent* event) {

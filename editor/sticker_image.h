@@ -28,8 +28,8 @@ Q_SIGNALS:
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     // The mouse moved over the sticker (not while it is dragged).
     void moved();
-    // A drag ended with the button released at `globalPos` (screen pixels).
-    void dropped(QPoint globalPos);
+    // A drag ended with the button released at `globalPos` (logical screen position).
+    void dropped(QPointF globalPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <cmath>
 
 #include "editor/canvas.h"
 #include "editor/canvas_stamp.h"
@@ -51,7 +52,7 @@ StickerPanel::StickerPanel(LC_Form3_pic* editor) : QObject(editor), editor_(edit
             }
         });
         connect(s, &StickerImage::dropped, this,
-                [this, s](QPoint globalPos) { stickerDropped(s, globalPos); });
+                [this, s](QPointF globalPos) { stickerDropped(s, globalPos); });
     }
     MouseHook::install(editor_->fraIcons, [this](QMouseEvent* e) {
         if (e->type() == QEvent::MouseMove) {
@@ -138,10 +139,10 @@ void StickerPanel::DragButton(Qt::MouseButton button, Qt::KeyboardModifiers, dou
     }
 }
 
-void StickerPanel::stickerDropped(StickerImage* source, QPoint globalPos) {
+void StickerPanel::stickerDropped(StickerImage* source, QPointF globalPos) {
     // The drop goes to whatever lies under the pointer; only the canvas takes it, and only
     // where the viewport shows it.
-    const QWidget* target = editor_->childAt(editor_->mapFromGlobal(globalPos));
+    const QWidget* target = editor_->childAt(editor_->mapFromGlobal(globalPos).toPoint());
     if (target != editor_->PicDrawBox) {
         return;
     }
@@ -152,9 +153,15 @@ void StickerPanel::stickerDropped(StickerImage* source, QPoint globalPos) {
 void StickerPanel::PicDrawBox_DragDrop(StickerImage* source, double x, double y) {
     if (source) {
         editor_->picTemp->setPicture(source->picture());
-        const QRect target(units::px(x - editor_->grabX), units::px(y - editor_->grabY),
-                           units::px(units::tw(source->width())),
-                           units::px(units::tw(source->height())));
+        // The sticker lands as large as it looked while dragged, with the point it was held
+        // by under the pointer: logical sizes become picture pixels at the canvas's density.
+        const qreal s = editor_->PicDrawBox->scale();
+        auto picturePx = [s](double tw) {
+            return static_cast<int>(std::lround(tw / units::kTwipsPerPixel * s));
+        };
+        const QRect target(
+            units::px(x) - picturePx(editor_->grabX), units::px(y) - picturePx(editor_->grabY),
+            picturePx(units::tw(source->width())), picturePx(units::tw(source->height())));
         editor_->edit([this, target] {
             canvas_stamp::paintPicture(editor_->PicDrawBox->image(), editor_->picTemp->picture(),
                                        target);

@@ -34,7 +34,7 @@ public:
 private:
     void stickerPressed(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                         QPoint pos);
-    void stickerDropped(StickerImage* source, QPoint globalPos);
+    void stickerDropped(StickerImage* source, QPointF globalPos);
     void shrinkSelectedSticker();
 
     LC_Form3_pic* editor_;

@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <cmath>
 
 #include "editor/canvas.h"
 #include "editor/canvas_stamp.h"
@@ -93,11 +94,15 @@ void TextTool::printTextBox() {
     const int x = units::tw(editor_->fraText->x()) - units::tw(editor_->PicDrawBox->x());
     const int y = units::tw(editor_->fraText->y()) - units::tw(editor_->PicDrawBox->y()) - 300;
     // Dragging the box cleared historyLocked already: the step is recorded as it stands.
+    // Logical pixels on the screen, picture pixels on the canvas.
+    const qreal s = editor_->PicDrawBox->scale();
+    const QPoint at(static_cast<int>(std::lround(x / double(units::kTwipsPerPixel) * s)),
+                    static_cast<int>(std::lround(y / double(units::kTwipsPerPixel) * s)));
     editor_->edit(
-        [this, x, y] {
-            canvas_stamp::printText(editor_->PicDrawBox->image(),
-                                    QPoint(units::px(x), units::px(y)), editor_->TextPic->text(),
-                                    editor_->PicDrawBox->font(), editor_->PicDrawBox->foreColor());
+        [this, at, s] {
+            canvas_stamp::printText(editor_->PicDrawBox->image(), at, editor_->TextPic->text(),
+                                    editor_->PicDrawBox->font(), editor_->PicDrawBox->foreColor(),
+                                    s);
         },
         false);
     editor_->PicDrawBox->setFocus(Qt::OtherFocusReason);

@@ -1,19 +1,36 @@
 #include "platform/screen_grab.h"
 
-#include <QGuiApplication>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 
+#include "platform/screens.h"
+
 namespace platform {
 
-QImage realGrabScreen(const QRect& area) {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) {
+QImage qtGrabDesktop(const QRect& area) {
+    QImage out(area.size(), QImage::Format_RGB32);
+    if (out.isNull()) {
         return {};
     }
-    return screen->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
+    out.fill(Qt::black);
+    QPainter p(&out);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const ScreenArea& s : screenAreas()) {
+        const QRect part = area.intersected(s.device);
+        if (part.isEmpty()) {
+            continue;
+        }
+        // Asked for a part, Qt scales the request by the density and may miss a pixel; the
+        // whole screen comes back at its own resolution.
+        QImage shot = s.screen->grabWindow(0).toImage();
+        if (shot.isNull()) {
+            return {};
+        }
+        shot.setDevicePixelRatio(1);
+        p.drawImage(part.topLeft() - area.topLeft(), shot, part.translated(-s.device.topLeft()));
+    }
+    return out;
 }
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/beep.h"
+#include "platform/capture_session.h"
 #include "platform/clipboard.h"
 #include "platform/colour_dialog.h"
 #include "platform/compositor.h"
@@ -21,10 +22,12 @@ Services& services() {
         .message = &realMessage,
         .keyboardModifiers = &realKeyboardModifiers,
         .cursorPos = &realCursorPos,
+        .eventPixel = &realEventPixel,
         .openUrl = &realOpenUrl,
         .trayAvailable = &realTrayAvailable,
         .compositorActive = &realCompositorActive,
-        .grabScreen = &realGrabScreen,
+        .captureRefusal = &realCaptureRefusal,
+        .grabDesktop = &realGrabDesktop,
         .putImageOnClipboard = &realPutImageOnClipboard,
         .chooseColor = &realChooseColor,
         .chooseSaveFile = &realChooseSaveFile,

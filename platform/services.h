@@ -42,8 +42,14 @@ struct Services {
         message;
     // Modifier keys held at this moment (not those of the event being handled).
     std::function<Qt::KeyboardModifiers()> keyboardModifiers;
-    // The pointer's position on the screen, in pixels.
+    // The pointer's position on the virtual desktop, in device pixels.
     std::function<QPoint()> cursorPos;
+    // Where the system put the mouse event of a top-level window stamped `timestamp`, lying
+    // within `slack` device pixels of `estimate`: device pixels from the window's top-left
+    // corner (Qt rounds event positions to logical pixels). Nullopt where it cannot say.
+    std::function<std::optional<QPoint>(const QWidget* window, quint64 timestamp, QPoint estimate,
+                                        int slack)>
+        eventPixel;
     // Opens a document or a web address with the desktop's default program. `done` runs later,
     // on the interface thread, with whether the desktop's opener succeeded.
     std::function<void(const QUrl&, std::function<void(bool opened)> done)> openUrl;
@@ -51,8 +57,12 @@ struct Services {
     std::function<bool()> trayAvailable;
     // Whether a compositing manager is running (owner of _NET_WM_CM_S0 on X11).
     std::function<bool()> compositorActive;
-    // Pixels of the primary screen, in screen pixels.
-    std::function<QImage(const QRect&)> grabScreen;
+    // Why this session does not let the program read the screen (a message for the user), or
+    // an empty text when it does. Asked before every capture.
+    std::function<QString()> captureRefusal;
+    // A rectangle of the virtual desktop, device pixels one for one (RGB32, the rectangle's
+    // size); null when the system gave no picture.
+    std::function<QImage(const QRect&)> grabDesktop;
     // Empties the clipboard and puts a picture on it; false with a reason when it failed.
     std::function<bool(const QImage&, QString* error)> putImageOnClipboard;
     // The colour dialog preset to a colour, custom colours open and all black; nullopt only

@@ -17,6 +17,7 @@
 #include "ui/notice.h"
 #include "ui/picture_button.h"
 #include "ui/pictures.h"
+#include "ui/screen_place.h"
 #include "ui/units.h"
 #include "ui/window_drag.h"
 #include "ui/window_metrics.h"
@@ -90,12 +91,15 @@ void LC_Form7_mini::Form_Load() {
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const int left = m.lblMiniLeft == QLatin1String("0")
-                         ? (units::tw(screen.width()) - window_metrics::widthTw(this)) / 2
+                         ? units::tw(screen.x()) +
+                               (units::tw(screen.width()) - window_metrics::widthTw(this)) / 2
                          : static_cast<int>(std::lrint(m.lblMiniLeft.toDouble()));
     const int top = m.lblMiniTop == QLatin1String("0")
-                        ? (units::tw(screen.height()) - window_metrics::heightTw(this)) / 2
+                        ? units::tw(screen.y()) +
+                              (units::tw(screen.height()) - window_metrics::heightTw(this)) / 2
                         : static_cast<int>(std::lrint(m.lblMiniTop.toDouble()));
     window_metrics::moveTw(this, left, top);
+    screen_place::bringBack(this);  // stored on a monitor that is gone
     setOnTop(m.lblCheckTop == QLatin1String("1"));
 }
 

@@ -6,6 +6,7 @@
 #include "ui/always_on_top.h"
 #include "ui/forms.h"
 #include "ui/notice_window.h"
+#include "ui/screen_place.h"
 #include "ui/window_metrics.h"
 
 void showNotice(const QString& text, int leftTw, int topTw, bool topmost) {
@@ -15,6 +16,7 @@ void showNotice(const QString& text, int leftTw, int topTw, bool topmost) {
     }
     notice->lblAviso->setText(text);
     window_metrics::moveTw(notice, leftTw, topTw);
+    screen_place::keepInside(notice);
     notice->show();
     if (topmost) {
         SetAlwaysOnTopMode(notice, true);

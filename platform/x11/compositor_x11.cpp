@@ -1,22 +1,20 @@
-#include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 
-#include <QGuiApplication>
 #include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "platform/compositor.h"
+#include "platform/x11/x11_connection.h"
 
 namespace platform {
 
 bool realCompositorActive() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11) {
+    xcb_connection_t* c = x11::connection();
+    if (!c) {
         // Not on X11 (Wayland, Windows): the system composes every window itself.
         return true;
     }
-    xcb_connection_t* c = x11->connection();
     const std::string name = "_NET_WM_CM_S0";
     const auto atomCookie = xcb_intern_atom(c, 0, static_cast<uint16_t>(name.size()), name.c_str());
     std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(

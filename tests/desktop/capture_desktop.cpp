@@ -1,13 +1,14 @@
 #include "desktop/capture_desktop.h"
 
 #include <QThread>
+#include <algorithm>
 #include <stdexcept>
 
 #include "desktop/x_probe.h"
 #include "support/test_pattern.h"
 
 CaptureDesktop::CaptureDesktop(DesktopOptions options)
-    : desktop_(options), program_(desktop_), screen_(options.width, options.height) {
+    : desktop_(options), program_(desktop_), screens_(desktop_.screens()) {
     pattern_ = std::make_unique<QProcess>();
     pattern_->setProcessEnvironment(desktop_.environment());
     pattern_->start(QStringLiteral(LUMACAP_PATTERN_PROGRAM), {});
@@ -54,8 +55,16 @@ void CaptureDesktop::click(QPoint p) {
                  {"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
 }
 
+QRegion CaptureDesktop::shown() const {
+    QRegion all;
+    for (const QRect& s : screens_) {
+        all += s;
+    }
+    return all;
+}
+
 void CaptureDesktop::clickMain(QPoint clientPoint) {
-    click(mainClient().topLeft() + clientPoint);
+    click(mainClient().topLeft() + (QPointF(clientPoint) * desktop_.scale()).toPoint());
     QThread::msleep(150);
 }
 
@@ -73,6 +82,25 @@ void CaptureDesktop::drag(QPoint from, QPoint to) {
     desktop_.run("xdotool", {"mouseup", "1"});
 }
 
+std::optional<QPoint> CaptureDesktop::captureIntoEditor(QPoint from, QPoint to) {
+    clickCapture();
+    if (!waitForOverlay()) {
+        return std::nullopt;
+    }
+    drag(from, to);
+    // The capture starts one pixel inside the press point.
+    const QPoint origin(std::min(from.x(), to.x()) + 1, std::min(from.y(), to.y()) + 1);
+    const QSize size(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
+    std::optional<QPoint> canvas;
+    waitUntil(
+        [&] {
+            canvas = findPicture(desktop_.screenshot(), origin, size);
+            return canvas.has_value() && *canvas != origin;
+        },
+        10000);
+    return canvas && *canvas != origin ? canvas : std::nullopt;
+}
+
 void CaptureDesktop::key(const QString& name) {
     desktop_.run("xdotool", {"key", name});
 }
@@ -85,12 +113,20 @@ std::optional<QString> CaptureDesktop::waitForOverlay(int timeoutMs) const {
     std::optional<QString> found;
     waitUntil(
         [&] {
+            found.reset();
+            size_t covered = 0;
             for (const QString& id : shownWindows()) {
-                if (windowInfo(desktop_, id).geometry == QRect(QPoint(0, 0), screen_)) {
-                    found = id;
+                const QRect g = windowInfo(desktop_, id).geometry;
+                for (size_t i = 0; i < screens_.size(); ++i) {
+                    if (g == screens_[i]) {
+                        ++covered;
+                        if (i == 0) {
+                            found = id;
+                        }
+                    }
                 }
             }
-            return found.has_value();
+            return found && covered == screens_.size();
         },
         timeoutMs);
     return found;
@@ -100,7 +136,8 @@ bool CaptureDesktop::waitForOverlayGone(int timeoutMs) const {
     return waitUntil(
         [&] {
             for (const QString& id : shownWindows()) {
-                if (windowInfo(desktop_, id).geometry.size() == screen_) {
+                const QRect g = windowInfo(desktop_, id).geometry;
+                if (std::find(screens_.begin(), screens_.end(), g) != screens_.end()) {
                     return false;
                 }
             }
@@ -131,7 +168,12 @@ QImage CaptureDesktop::waitForNewClipboard(const QImage& previous, int timeoutMs
 }
 
 QString differenceFromPattern(const QImage& picture, QPoint origin, QSize screen, int ignoreFromY) {
-    const QRect onScreen(QPoint(0, 0), screen);
+    return differenceFromPattern(picture, origin, QRegion(QRect(QPoint(0, 0), screen)),
+                                 ignoreFromY);
+}
+
+QString differenceFromPattern(const QImage& picture, QPoint origin, const QRegion& onScreen,
+                              int ignoreFromY) {
     int wrong = 0;
     QString first;
     for (int y = 0; y < picture.height(); ++y) {
@@ -157,4 +199,25 @@ QString differenceFromPattern(const QImage& picture, QPoint origin, QSize screen
     }
     return wrong == 0 ? QString()
                       : QStringLiteral("%1 pixels differ; first %2").arg(wrong).arg(first);
+}
+
+std::optional<QPoint> findPicture(const QImage& screen, QPoint origin, QSize size) {
+    const QRgb first = test_pattern::at(origin.x(), origin.y());
+    const QPoint last = origin + QPoint(size.width() - 1, size.height() - 1);
+    std::optional<QPoint> found;
+    for (int y = 0; y + size.height() <= screen.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
+        for (int x = 0; x + size.width() <= screen.width(); ++x) {
+            if ((line[x] | 0xff000000) != first ||
+                (screen.pixel(x + size.width() - 1, y + size.height() - 1) | 0xff000000) !=
+                    test_pattern::at(last.x(), last.y())) {
+                continue;
+            }
+            if (QPoint(x, y) != origin) {
+                return QPoint(x, y);
+            }
+            found = QPoint(x, y);
+        }
+    }
+    return found;
 }

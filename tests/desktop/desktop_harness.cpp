@@ -40,23 +40,93 @@ bool waitUntil(const std::function<bool()>& predicate, int timeoutMs) {
     return true;
 }
 
+// The dummy driver's configuration for a framebuffer of `size` (xorg-dummy.conf filled in).
+QByteArray xorgConfig(QSize size) {
+    QFile f(kDesktopDir + QStringLiteral("/xorg-dummy.conf"));
+    if (!f.open(QIODevice::ReadOnly)) {
+        throw std::runtime_error("xorg-dummy.conf is missing");
+    }
+    QByteArray text = f.readAll();
+    const int w = size.width(), h = size.height();
+    const std::pair<const char*, int> fields[] = {
+        {"@VIDEORAM@", w * h * 4 / 1024 + 4096},
+        {"@HSTART@", w + 96},
+        {"@HEND@", w + 296},
+        {"@HTOTAL@", w + 596},
+        {"@VSTART@", h + 3},
+        {"@VEND@", h + 10},
+        {"@VTOTAL@", h + 39},
+        {"@WIDTH@", w},
+        {"@HEIGHT@", h},
+    };
+    for (const auto& [name, value] : fields) {
+        text.replace(name, QByteArray::number(value));
+    }
+    return text;
+}
+
+void PrivateDesktop::startServer(const QString& displayFile) {
+    QString command = QStringLiteral(
+                          "exec Xvfb -displayfd 3 -screen 0 %1x%2x24 -nolisten tcp "
+                          "-noreset 3>\"%3\"")
+                          .arg(options_.width)
+                          .arg(options_.height)
+                          .arg(displayFile);
+    if (!options_.monitors.empty()) {
+        QRect all;
+        for (const QRect& m : options_.monitors) {
+            all |= m;
+        }
+        const QString config = work_.filePath(QStringLiteral("xorg.conf"));
+        QFile f(config);
+        if (!f.open(QIODevice::WriteOnly) ||
+            f.write(xorgConfig(QSize(all.right() + 1, all.bottom() + 1))) < 0) {
+            throw std::runtime_error("cannot write the X server's configuration");
+        }
+        f.close();
+        command = QStringLiteral(
+                      "exec Xorg -displayfd 3 -config \"%1\" -noreset -nolisten tcp "
+                      "-logfile \"%2\" 3>\"%3\"")
+                      .arg(config, work_.filePath(QStringLiteral("xorg.log")), displayFile);
+    }
+    auto server = std::make_unique<QProcess>();
+    server->setProcessChannelMode(QProcess::MergedChannels);
+    server->setStandardOutputFile(work_.filePath(QStringLiteral("server.log")));
+    // The server writes the display number it chose to descriptor 3.
+    server->start(QStringLiteral("sh"), {QStringLiteral("-c"), command});
+    if (!server->waitForStarted()) {
+        throw std::runtime_error("the X server did not start");
+    }
+    processes_.push_back(std::move(server));
+}
+
+void PrivateDesktop::addMonitors() {
+    // The primary monitor, set last, takes the server's one output: Qt's primary screen.
+    for (size_t n = options_.monitors.size(); n-- > 0;) {
+        const QRect& m = options_.monitors[n];
+        const QString geometry = QStringLiteral("%1/%2x%3/%4+%5+%6")
+                                     .arg(m.width())
+                                     .arg(m.width() * 254 / 960)
+                                     .arg(m.height())
+                                     .arg(m.height() * 254 / 960)
+                                     .arg(m.x())
+                                     .arg(m.y());
+        const bool primary = n == 0;
+        int status = -1;
+        run(QStringLiteral("xrandr"),
+            {QStringLiteral("--setmonitor"),
+             (primary ? QStringLiteral("*M") : QStringLiteral("M")) + QString::number(n), geometry,
+             primary ? QStringLiteral("DUMMY0") : QStringLiteral("none")},
+            &status);
+        if (status != 0) {
+            throw std::runtime_error("xrandr could not add a monitor");
+        }
+    }
+}
+
 PrivateDesktop::PrivateDesktop(DesktopOptions options) : options_(options) {
     const QString displayFile = work_.filePath(QStringLiteral("display"));
-    auto xvfb = std::make_unique<QProcess>();
-    xvfb->setProcessChannelMode(QProcess::MergedChannels);
-    xvfb->setStandardOutputFile(work_.filePath(QStringLiteral("xvfb.log")));
-    // Xvfb writes the display number it chose to descriptor 3.
-    xvfb->start(QStringLiteral("sh"),
-                {QStringLiteral("-c"),
-                 QStringLiteral("exec Xvfb -displayfd 3 -screen 0 %1x%2x24 -nolisten tcp "
-                                "-noreset 3>\"%3\"")
-                     .arg(options_.width)
-                     .arg(options_.height)
-                     .arg(displayFile)});
-    if (!xvfb->waitForStarted()) {
-        throw std::runtime_error("Xvfb did not start");
-    }
-    processes_.push_back(std::move(xvfb));
+    startServer(displayFile);
     const bool up = waitUntil(
         [&] {
             QFile f(displayFile);
@@ -72,7 +142,20 @@ PrivateDesktop::PrivateDesktop(DesktopOptions options) : options_(options) {
         },
         10000);
     if (!up) {
-        throw std::runtime_error("Xvfb did not report its display");
+        throw std::runtime_error("the X server did not report its display");
+    }
+    if (!options_.monitors.empty()) {
+        addMonitors();
+    }
+    if (options_.dpi > 0) {
+        QProcess xrdb;
+        xrdb.setProcessEnvironment(environment());
+        xrdb.start(QStringLiteral("xrdb"), {QStringLiteral("-merge")});
+        xrdb.write(QStringLiteral("Xft.dpi: %1\n").arg(options_.dpi).toLatin1());
+        xrdb.closeWriteChannel();
+        if (!xrdb.waitForFinished(10000) || xrdb.exitCode() != 0) {
+            throw std::runtime_error("xrdb could not set Xft.dpi");
+        }
     }
     if (options_.windowManager) {
         const QString config = kDesktopDir + (options_.tray ? QStringLiteral("/jwmrc")
@@ -107,7 +190,37 @@ PrivateDesktop::~PrivateDesktop() {
 QProcessEnvironment PrivateDesktop::environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
+    env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    env.remove(QStringLiteral("QT_SCREEN_SCALE_FACTORS"));
+    if (!options_.qtScale.isEmpty()) {
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), options_.qtScale);
+    }
+    if (!options_.screenScales.isEmpty()) {
+        env.insert(QStringLiteral("QT_SCREEN_SCALE_FACTORS"), options_.screenScales);
+    }
     return env;
+}
+
+std::vector<QRect> PrivateDesktop::screens() const {
+    if (options_.monitors.empty()) {
+        return {QRect(0, 0, options_.width, options_.height)};
+    }
+    return options_.monitors;
+}
+
+double PrivateDesktop::scale() const {
+    double s = options_.dpi > 0 ? options_.dpi / 96.0 : 1.0;
+    if (!options_.qtScale.isEmpty()) {
+        s *= options_.qtScale.toDouble();
+    }
+    for (const QString& entry : options_.screenScales.split(QLatin1Char(';'))) {
+        if (entry.startsWith(QLatin1String("M0="))) {
+            s *= entry.mid(3).toDouble();
+        }
+    }
+    return s;
 }
 
 QByteArray PrivateDesktop::runBytes(const QString& program, const QStringList& args, int* status,

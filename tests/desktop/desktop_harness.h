@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "support/temp_program_dir.h"
 
@@ -19,11 +20,19 @@ struct DesktopOptions {
     bool tray = true;  // jwm with a system tray (false: task list only)
     bool windowManager = true;
     bool compositor = false;  // xcompmgr
-    int width = 1920;
+    int width = 1920;         // Xvfb's one screen
     int height = 1080;
+    int dpi = 0;        // Xft.dpi given through xrdb -merge; 0: the default (96)
+    QString qtScale{};  // QT_SCALE_FACTOR for the programs started on it; empty: none
+    // QT_SCREEN_SCALE_FACTORS, the monitors named M0 (the primary), M1, ...; empty: none
+    QString screenScales{};
+    // Several monitors (device pixels, the first one primary): Xorg with the dummy driver and
+    // one RandR monitor each, since Xvfb cannot make them. Empty: one screen, Xvfb.
+    std::vector<QRect> monitors{};
 };
 
-// Xvfb on a free display, jwm and optionally xcompmgr. Stops exactly what it started.
+// Xvfb (or Xorg, for several monitors) on a free display, jwm and optionally xcompmgr. Stops
+// exactly what it started.
 class PrivateDesktop {
 public:
     explicit PrivateDesktop(DesktopOptions options = {});
@@ -32,7 +41,12 @@ public:
     PrivateDesktop& operator=(const PrivateDesktop&) = delete;
 
     QString display() const { return display_; }
+    // The environment of an X11 session on this desktop, whatever session started the tests.
     QProcessEnvironment environment() const;
+    // The monitors in device pixels, the primary one first.
+    std::vector<QRect> screens() const;
+    // Device pixels per logical pixel of the programs started on it, on the primary screen.
+    double scale() const;
 
     // Runs an X tool on this desktop and returns what it printed; `status` gets its exit code.
     QString run(const QString& program, const QStringList& args, int* status = nullptr,
@@ -53,6 +67,9 @@ public:
     QImage screenshot() const;
 
 private:
+    void startServer(const QString& displayFile);
+    void addMonitors();
+
     DesktopOptions options_;
     QTemporaryDir work_;
     QString display_;

@@ -17,29 +17,6 @@ namespace {
 constexpr QRgb kBlack = 0xff000000;
 constexpr QRgb kWhite = 0xffffffff;
 
-// Where the picture `capture` (whose top-left pixel came from `origin` on the pattern) is shown
-// on the screen now, other than at `origin` itself unless that is the only place.
-std::optional<QPoint> findPicture(const QImage& screen, QPoint origin, QSize size) {
-    const QRgb first = test_pattern::at(origin.x(), origin.y());
-    const QPoint last = origin + QPoint(size.width() - 1, size.height() - 1);
-    std::optional<QPoint> found;
-    for (int y = 0; y + size.height() <= screen.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
-        for (int x = 0; x + size.width() <= screen.width(); ++x) {
-            if ((line[x] | 0xff000000) != first ||
-                (screen.pixel(x + size.width() - 1, y + size.height() - 1) | 0xff000000) !=
-                    test_pattern::at(last.x(), last.y())) {
-                continue;
-            }
-            if (QPoint(x, y) != origin) {
-                return QPoint(x, y);
-            }
-            found = QPoint(x, y);
-        }
-    }
-    return found;
-}
-
 // A toolbar picture as it shows on the white toolbar.
 QImage toolPicture(const char* name) {
     QImage image(14, 14, QImage::Format_RGB32);
@@ -77,19 +54,10 @@ std::optional<QPoint> findTool(const QImage& screen, const QRect& area, const QI
 TEST(EditorToolsDesktop, OutlineFillSaveWithCtrlSAndCopyWithCtrlC) {
     CaptureDesktop d;
     ASSERT_TRUE(d.startProgram());
-    d.clickCapture();
-    ASSERT_TRUE(d.waitForOverlay());
-    d.drag({300, 200}, {700, 500});
+    const std::optional<QPoint> canvas = d.captureIntoEditor({300, 200}, {700, 500});
+    ASSERT_TRUE(canvas);
     const QPoint origin(301, 201);
     const QSize size(400, 300);
-
-    std::optional<QPoint> canvas;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            canvas = findPicture(d.desktop().screenshot(), origin, size);
-            return canvas.has_value() && *canvas != origin;
-        },
-        10000));
     auto at = [&](QPoint p) { return *canvas + p; };
 
     // A closed outline, one drag per side, in the default black 1 pixel wide.

@@ -26,7 +26,7 @@
 
 namespace {
 
-using GrabFn = decltype(platform::Services::grabScreen);
+using GrabFn = decltype(platform::Services::grabDesktop);
 using BoolFn = decltype(platform::Services::compositorActive);
 using PointFn = decltype(platform::Services::cursorPos);
 using ClipFn = decltype(platform::Services::putImageOnClipboard);
@@ -36,7 +36,7 @@ protected:
     Capture()
         : screen_(QGuiApplication::primaryScreen()->geometry().size()),
           pattern_(test_pattern::make(screen_)),
-          grabGuard_(platform::services().grabScreen, [this](const QRect& r) { return grab(r); }),
+          grabGuard_(platform::services().grabDesktop, [this](const QRect& r) { return grab(r); }),
           compositorGuard_(platform::services().compositorActive, [this] { return compositor; }),
           cursorGuard_(platform::services().cursorPos, [this] { return cursor; }),
           clipGuard_(platform::services().putImageOnClipboard,
@@ -65,11 +65,19 @@ protected:
         if (failGrab) {
             return {};
         }
+        if (blackScreen) {  // as XWayland answers
+            QImage black(r.size(), QImage::Format_RGB32);
+            black.fill(Qt::black);
+            return black;
+        }
         LC_Form2_cap* o = overlay();
         const bool tinted = compositor && o && (o->isVisible() || lagLooks-- > 0);
         QImage part = pattern_.copy(r);
-        if (main && main->isVisible()) {  // the main window on the screen, drawn plain grey
-            QPainter(&part).fillRect(main->frameGeometry().translated(-r.topLeft()), Qt::gray);
+        if (main && main->isVisible()) {  // the main window on the screen, grey with a line
+            QPainter p(&part);
+            const QRect frame = main->frameGeometry().translated(-r.topLeft());
+            p.fillRect(frame, Qt::gray);
+            p.fillRect(frame.left() + 4, frame.top() + 4, 20, 1, Qt::black);
         }
         return tinted ? overlay_look::darkened(part, 76) : part;
     }
@@ -105,6 +113,7 @@ protected:
     bool compositor = false;
     int lagLooks = 0;
     bool failGrab = false;
+    bool blackScreen = false;
     bool refuseClipboard = false;
     QPoint cursor{500, 400};
     int grabs = 0;
@@ -391,6 +400,58 @@ TEST_F(Capture, FailuresAreReportedAndTheMainWindowComesBack) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return messages.size() == 3; }, 3000));
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(waitForOverlayGone());
+    EXPECT_TRUE(clipboard.empty());
+}
+
+TEST_F(Capture, AScreenThatGivesOnlyBlackIsReportedAndNothingIsDelivered) {
+    main->OptAction1->click();
+    blackScreen = true;
+    // Even the main window comes back black: no overlay, no picture, whatever the mode.
+    for (const bool live : {false, true}) {
+        compositor = live;
+        QTest::mouseClick(main->BtnCapture, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.isEmpty(); }, 3000)) << live;
+        EXPECT_TRUE(messages.takeLast().contains("toda de uma só cor")) << live;
+        EXPECT_TRUE(waitForOverlayGone());
+        EXPECT_TRUE(main->isVisible());
+    }
+    main->OptCapture2->click();
+    QTest::mouseClick(main->BtnCapture, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.isEmpty(); }, 3000));
+    EXPECT_TRUE(messages.takeLast().contains("toda de uma só cor"));
+    EXPECT_TRUE(main->isVisible());
+
+    // A black area framed on a screen that shows more is a capture like any other.
+    blackScreen = false;
+    main->OptCapture0->click();
+    pattern_.fill(Qt::black);
+    pattern_.setPixel(1500, 900, qRgb(9, 9, 9));
+    LC_Form2_cap* o = startAreaCapture();
+    ASSERT_TRUE(o);
+    drag(o, {300, 200}, {400, 250});
+    ASSERT_TRUE(waitForClipboard(1));
+    EXPECT_EQ(clipboard[0].pixel(50, 20), qRgb(0, 0, 0));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(clipboard.size(), 1u);
+}
+
+TEST_F(Capture, AWaylandSessionIsToldThatItCannotBeCapturedHere) {
+    const QByteArray before = qgetenv("XDG_SESSION_TYPE");
+    qputenv("XDG_SESSION_TYPE", "wayland");
+    main->OptAction1->click();
+    for (QRadioButton* mode : {main->OptCapture0, main->OptCapture1, main->OptCapture2}) {
+        mode->click();
+        QTest::mouseClick(main->BtnCapture, Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 1) << mode->objectName().toStdString();
+        EXPECT_EQ(messages.takeLast(),
+                  "Lumacap|Esta é uma sessão Wayland: nela o Lumacap não consegue capturar a tela "
+                  "diretamente (o sistema entregaria uma imagem preta). Nada foi capturado.");
+        EXPECT_FALSE(overlay());
+        EXPECT_TRUE(main->isVisible());
+    }
+    qputenv("XDG_SESSION_TYPE", before);
+    QTest::qWait(400);
+    EXPECT_EQ(grabs, 0);
     EXPECT_TRUE(clipboard.empty());
 }
 

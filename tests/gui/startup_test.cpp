@@ -46,12 +46,22 @@ TEST_F(StartUp, EmptyPositionCentresTheWindowAndLabelsTakeTheRow) {
     EXPECT_FALSE(w->OptAction1->isChecked());
 }
 
-TEST_F(StartUp, StoredPositionIsUsedAndHasNoSixteenBitLimit) {
+TEST_F(StartUp, StoredPositionIsUsedAndOneOnNoScreenComesBack) {
     dir.setField("left", "1500");
-    dir.setField("top", "45000");  // 3000 pixels down: beyond 16 bits of twips
+    dir.setField("top", "3000");
     ASSERT_EQ(start(), 0);
     EXPECT_EQ(window_metrics::leftTw(mainWindow()), 1500);
-    EXPECT_EQ(window_metrics::topTw(mainWindow()), 45000);
+    EXPECT_EQ(window_metrics::topTw(mainWindow()), 3000);
+
+    // 3000 pixels down, beyond 16 bits of twips and below the only screen (its monitor was
+    // unplugged): the window comes back to the screen's bottom edge, its left kept.
+    forms().destroyAll();
+    dir.setField("top", "45000");
+    ASSERT_EQ(start(), 0);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(window_metrics::leftTw(mainWindow()), 1500);
+    EXPECT_EQ(mainWindow()->pos().y() + units::px(window_metrics::heightTw(mainWindow())),
+              screen.bottom() + 1);
 }
 
 TEST_F(StartUp, ShortcutFlagsAreSplitAtCharacter31) {

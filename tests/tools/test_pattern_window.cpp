@@ -1,4 +1,5 @@
-// Shows the coordinate test pattern over the whole primary screen, below every other window,
+// Shows the coordinate test pattern over the whole virtual desktop (every monitor, and what lies
+// between them), one pattern pixel per device pixel at any density, below every other window,
 // and prints "ready" once it is on the screen. Runs until it is terminated.
 #include <QApplication>
 #include <QPaintEvent>
@@ -18,7 +19,7 @@ public:
         // Not managed: it lies exactly over the screen and stays below what the tests start.
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setGeometry(QGuiApplication::primaryScreen()->geometry());
+        setGeometry(QGuiApplication::primaryScreen()->virtualGeometry());
         picture_ = test_pattern::make(size());
     }
 
@@ -43,6 +44,10 @@ private:
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The pattern is in device pixels: no scaling by Xft.dpi or QT_SCALE_FACTOR.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
     QApplication app(argc, argv);
     PatternWindow window;
     window.show();

@@ -9,7 +9,7 @@
 namespace {
 
 using namespace selection_geometry;
-const QSize kScreen(1920, 1080);
+const QRect kScreen(0, 0, 1920, 1080);
 
 TEST(FixedArea, CentredOnThePointer) {
     // 200 x 100 pixels around (500, 400): 3000 x 1500 twips from (6000, 5250).
@@ -44,47 +44,58 @@ TEST(FixedArea, SidesOfTenPixelsOrLessBecomeTen) {
     EXPECT_EQ(fixedArea({500, 400}, 11, 11, kScreen), (TwipsRect{7418, 5918, 7583, 6083}));
 }
 
+TEST(FixedArea, StopsAtTheEdgesOfTheScreenUnderThePointer) {
+    // The second of two monitors, right of the first and lower down.
+    const QRect second(1920, 200, 1024, 768);
+    EXPECT_EQ(fixedArea({1925, 205}, 200, 100, second),
+              (TwipsRect{1920 * 15, 200 * 15, 2120 * 15, 300 * 15}));
+    EXPECT_EQ(fixedArea({2940, 960}, 200, 100, second).right, 2944 * 15);
+    EXPECT_EQ(fixedArea({2940, 960}, 200, 100, second).bottom, 968 * 15);
+}
+
 TEST(FixedArea, LargeScreensHaveNoSixteenBitLimit) {
-    const QSize big(3840, 2160);
+    const QRect big(0, 0, 3840, 2160);
     EXPECT_EQ(fixedArea({3000, 2000}, 200, 100, big),
               (TwipsRect{2900 * 15, 1950 * 15, 3100 * 15, 2050 * 15}));
     EXPECT_EQ(fixedArea({3839, 2159}, 200, 100, big).right, 3840 * 15);
 }
 
 TEST(SourceArea, StartsOnePixelInsideThePressPoint) {
-    EXPECT_EQ(sourceArea({300 * 15, 200 * 15, 400 * 15, 250 * 15}, kScreen),
+    EXPECT_EQ(sourceArea({300 * 15, 200 * 15, 400 * 15, 250 * 15}, kScreen.size()),
               QRect(301, 201, 100, 50));
 }
 
 TEST(SourceArea, ReversedCornersGiveTheSameStraightArea) {
     const QRect expected(301, 201, 100, 50);
-    EXPECT_EQ(sourceArea({400 * 15, 250 * 15, 300 * 15, 200 * 15}, kScreen), expected);  // up-left
-    EXPECT_EQ(sourceArea({400 * 15, 200 * 15, 300 * 15, 250 * 15}, kScreen),
+    EXPECT_EQ(sourceArea({400 * 15, 250 * 15, 300 * 15, 200 * 15}, kScreen.size()),
+              expected);  // up-left
+    EXPECT_EQ(sourceArea({400 * 15, 200 * 15, 300 * 15, 250 * 15}, kScreen.size()),
               expected);  // down-left
-    EXPECT_EQ(sourceArea({300 * 15, 250 * 15, 400 * 15, 200 * 15}, kScreen), expected);  // up-right
+    EXPECT_EQ(sourceArea({300 * 15, 250 * 15, 400 * 15, 200 * 15}, kScreen.size()),
+              expected);  // up-right
 }
 
 TEST(SourceArea, NoWidthOrNoHeightMeansNothing) {
-    EXPECT_FALSE(sourceArea({4500, 3000, 4500, 3000}, kScreen));
-    EXPECT_FALSE(sourceArea({4500, 3000, 6000, 3000}, kScreen));
-    EXPECT_FALSE(sourceArea({4500, 3000, 4500, 9000}, kScreen));
-    EXPECT_FALSE(sourceArea({0, 0, 0, 0}, kScreen));
+    EXPECT_FALSE(sourceArea({4500, 3000, 4500, 3000}, kScreen.size()));
+    EXPECT_FALSE(sourceArea({4500, 3000, 6000, 3000}, kScreen.size()));
+    EXPECT_FALSE(sourceArea({4500, 3000, 4500, 9000}, kScreen.size()));
+    EXPECT_FALSE(sourceArea({0, 0, 0, 0}, kScreen.size()));
     // Corners within the same pixel, once rounded, count as one.
-    EXPECT_FALSE(sourceArea({4500, 3000, 4507, 3600}, kScreen));
+    EXPECT_FALSE(sourceArea({4500, 3000, 4507, 3600}, kScreen.size()));
 }
 
 TEST(SourceArea, CornersRoundToPixelsWithHalvesToEven) {
     // 337.5 twips = 22.5 pixels -> 22; 352.5 = 23.5 -> 24.
-    const auto a = sourceArea({337, 352, 1500, 1500}, kScreen);  // 22.47 -> 22, 23.47 -> 23
+    const auto a = sourceArea({337, 352, 1500, 1500}, kScreen.size());  // 22.47 -> 22, 23.47 -> 23
     ASSERT_TRUE(a);
     EXPECT_EQ(a->topLeft(), QPoint(23, 24));
-    const auto b = sourceArea({338, 353, 1500, 1500}, kScreen);  // 22.53 -> 23, 23.53 -> 24
+    const auto b = sourceArea({338, 353, 1500, 1500}, kScreen.size());  // 22.53 -> 23, 23.53 -> 24
     ASSERT_TRUE(b);
     EXPECT_EQ(b->topLeft(), QPoint(24, 25));
 }
 
 TEST(SourceArea, WidthAndHeightAreLimitedToTheScreen) {
-    const auto r = sourceArea({-8700, -1800, 28800, 16200}, kScreen);
+    const auto r = sourceArea({-8700, -1800, 28800, 16200}, kScreen.size());
     ASSERT_TRUE(r);
     EXPECT_EQ(*r, QRect(-579, -119, 1920, 1080));
 }
@@ -156,7 +167,7 @@ TEST(EditorSizes, WholeScreenCanvasHoldsTheWholeScreen) {
 }
 
 TEST(NoticePlace, CentredBesideTheMainWindowOrBesideTheToolbar) {
-    EXPECT_EQ(capture_layout::noticeCentred({1920, 1080}, 1890, 540), QPoint(13455, 7830));
+    EXPECT_EQ(capture_layout::noticeCentred(kScreen, 1890, 540), QPoint(13455, 7830));
     EXPECT_EQ(capture_layout::noticeBesideMain({1500, 3000}), QPoint(2460, 3765));
     EXPECT_EQ(capture_layout::noticeBesideToolbar({1500, 3000}), QPoint(975, 2945));
 }
