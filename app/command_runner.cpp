@@ -1,5 +1,6 @@
 #include "app/command_runner.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -28,9 +29,13 @@ MainFace::CaptureMode modeOf(CommandLine::Capture capture) {
 }
 
 void noticeCentred(const QString& text) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    // On the screen the user is looking at: the one under the pointer.
+    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
     const QPoint place =
-        capture_layout::noticeCentred(screen ? screen->geometry().size() : QSize(),
+        capture_layout::noticeCentred(screen ? screen->geometry() : QRect(),
                                       LC_Form8_aviso::kWidthTw, LC_Form8_aviso::kHeightTw);
     showNotice(text, place.x(), place.y(), true);
 }

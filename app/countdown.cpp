@@ -1,5 +1,6 @@
 #include "app/countdown.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -14,9 +15,13 @@
 namespace {
 
 void showLeft(int seconds) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    // On the screen the user is looking at: the one under the pointer.
+    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
     const QPoint place =
-        capture_layout::noticeCentred(screen ? screen->geometry().size() : QSize(),
+        capture_layout::noticeCentred(screen ? screen->geometry() : QRect(),
                                       LC_Form8_aviso::kWidthTw, LC_Form8_aviso::kHeightTw);
     showNotice(QStringLiteral("Captura em %1 s").arg(seconds), place.x(), place.y(), true);
 }

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 
 #include "app/command_line.h"
@@ -70,6 +71,9 @@ void keepClipboard() {
 // The program proper. Started by `Lumacap`, it takes over the settlement of who runs; started
 // on its own, it settles that itself.
 int main(int argc, char* argv[]) {
+    // A file-size limit makes a write fail with EFBIG, which a save reports, instead of killing
+    // the program with the signal.
+    std::signal(SIGXFSZ, SIG_IGN);
     const start_steps::Reading reading = start_steps::readArguments(argc, argv);
     if (!reading.command) {
         return reading.status;
