@@ -60,12 +60,31 @@ QPoint Canvas::toImage(const QPointF& widgetPos) const {
     return (widgetPos - QPointF(kBorderPx, kBorderPx)).toPoint();
 }
 
+void Canvas::updatePicture(const QRegion& picturePixels) {
+    update(picturePixels.translated(kBorderPx, kBorderPx));
+}
+
+void Canvas::setOverlay(Overlay overlay) {
+    overlay_ = std::move(overlay);
+}
+
 void Canvas::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect inner(kBorderPx, kBorderPx, image_.width(), image_.height());
+    // Rectangle by rectangle: a dragged outline repaints thin strips, not the box around them.
+    for (const QRect& r : event->region()) {
+        const QRect exposed = r.intersected(inner);
+        if (!exposed.isEmpty()) {
+            p.drawImage(exposed.topLeft(), image_, exposed.translated(-inner.topLeft()));
+        }
+    }
     const QRect exposed = event->rect().intersected(inner);
-    if (!exposed.isEmpty()) {
-        p.drawImage(exposed.topLeft(), image_, exposed.translated(-inner.topLeft()));
+    if (overlay_ && !exposed.isEmpty()) {
+        p.save();
+        p.setClipRect(inner, Qt::IntersectClip);
+        p.translate(inner.topLeft());
+        overlay_(p, exposed.translated(-inner.topLeft()));
+        p.restore();
     }
     // The sunken border: dark above and left, light below and right, two lines each.
     const int r = width() - 1;

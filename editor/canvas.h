@@ -4,9 +4,12 @@
 #include <QImage>
 #include <QWidget>
 #include <algorithm>
+#include <functional>
 
 class QDragEnterEvent;
 class QDropEvent;
+class QPainter;
+class QRegion;
 
 // The editor's canvas, PicDrawBox. Its picture (the persistent image) is the document: every
 // capture is put into it, every tool draws into it, undo, save and copy read it. It is shown
@@ -54,6 +57,14 @@ public:
 
     // Widget position to picture pixels.
     QPoint toImage(const QPointF& widgetPos) const;
+    // Repaints where the widget shows these picture pixels, and nowhere else.
+    void updatePicture(const QRegion& picturePixels);
+
+    // What a tool shows over the picture while it is used (a shape being dragged): painted after
+    // the picture with the painter in picture pixels, for the picture pixels `exposed`. It never
+    // enters the picture. An empty function shows nothing.
+    using Overlay = std::function<void(QPainter& painter, const QRect& exposed)>;
+    void setOverlay(Overlay overlay);
 
 Q_SIGNALS:
     void mousePressed(const QPoint& pos, Qt::MouseButton button, Qt::MouseButtons buttons,
@@ -77,6 +88,7 @@ private:
     void fitToImage();
 
     QImage image_;
+    Overlay overlay_;
     QColor foreColor_;
     QColor backColor_;
     int lineWidth_ = 1;

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <functional>
 #include <optional>
@@ -22,10 +23,12 @@ enum class MessageIcon { Information, Critical };
 // What the save-file dialog shows, and the file name it writes for a name typed into it.
 struct SaveDialogRequest {
     QString title;
-    QString filter;  // e.g. "Bitmap Files (*.bmp)"
-    // The file name written in the folder the dialog shows for the name typed; an empty text,
-    // with the reason in `refusal`, for a name that cannot be taken as typed.
-    std::function<QString(const QString& typed, QString* refusal)> fileName;
+    // The file types offered, e.g. "Bitmap Files (*.bmp)"; the first is chosen at first.
+    QStringList filters;
+    // The file name written in the folder the dialog shows for the name typed with the filter
+    // at that index chosen; an empty text, with the reason in `refusal`, for a name that cannot
+    // be taken as typed.
+    std::function<QString(const QString& typed, int filter, QString* refusal)> fileName;
 };
 
 // What the font dialog gave back: the font shown when it closed, and whether the user confirmed.
