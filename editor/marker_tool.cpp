@@ -54,7 +54,7 @@ void MarkerTool::release(QPoint pos, Qt::KeyboardModifiers modifiers) {
         return;
     }
     move(pos, modifiers);
-    const PixelRuns mask = std::move(mask_);
+    const PixelRuns mask = mask_;
     cancel();
     const QColor colour = canvas()->foreColor();
     editor_->edit([&] { marker::apply(canvas()->image(), mask, colour); });
@@ -62,7 +62,7 @@ void MarkerTool::release(QPoint pos, Qt::KeyboardModifiers modifiers) {
 
 void MarkerTool::cancel() {
     active_ = false;
-    if (!mask_.empty()) {
+    if (!bands_.empty()) {
         const std::vector<QRect> rects = std::move(bands_);
         mask_.clear();
         bands_.clear();

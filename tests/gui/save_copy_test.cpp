@@ -94,6 +94,23 @@ TEST_F(SaveCopy, NamesGetTheBmpSuffixByTheRule) {
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("bmp.bmp")));
 }
 
+TEST_F(SaveCopy, TheTypeChosenInTheDialogIsTheTypeWritten) {
+    for (const auto& [filter, file, magic] : {std::tuple{1, "foto.png", QByteArray("\x89PNG")},
+                                              {2, "foto.jpg", QByteArray("\xff\xd8\xff")}}) {
+        filterChosen = filter;
+        answer = dir.filePath("foto");
+        editor->btnSave->clicked();
+        QFile written(dir.filePath(file));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << file;
+        EXPECT_TRUE(written.read(4).startsWith(magic)) << file;
+        EXPECT_EQ(QImage(dir.filePath(file)).size(), editor->canvasImage().size());
+    }
+    EXPECT_EQ(QImage(dir.filePath("foto.png")).convertToFormat(QImage::Format_RGB32),
+              editor->canvasImage());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("foto.bmp")));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+}
+
 TEST_F(SaveCopy, CancelledDialogEndsQuietly) {
     answer.clear();
     editor->btnSave->clicked();
