@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench_floor.h"
+#include "bench_main.h"
 #include "editor/canvas.h"
 #include "editor/editor_window.h"
 #include "editor/shapes/pixelate.h"
@@ -91,13 +92,5 @@ BENCHMARK(BM_RectanglePreviewMove)->UseManualTime()->Unit(benchmark::kMillisecon
 
 // The preview needs an application object, and the editor the registry of windows.
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    Forms forms;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runInApplication(argc, argv);
 }

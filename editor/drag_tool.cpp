@@ -1,16 +1,10 @@
 #include "editor/drag_tool.h"
 
-#include <QImage>
 #include <QPainter>
-#include <QRegion>
 
 #include "editor/canvas.h"
 #include "editor/editor_window.h"
 #include "editor/shapes/drag_geometry.h"
-
-Canvas* DragTool::canvas() const {
-    return editor_->PicDrawBox;
-}
 
 QPoint DragTool::endFor(QPoint, QPoint pointer, Qt::KeyboardModifiers) const {
     return drag_geometry::clampTo(pointer, canvas()->image().size());
@@ -53,14 +47,9 @@ void DragTool::cancel() {
 
 void DragTool::show(PixelRuns runs) {
     runs = pixel_runs::clipped(runs, canvas()->image().rect());
-    const std::vector<QRect> changed = pixel_runs::bands(pixel_runs::changed(runs_, runs));
+    repaint(pixel_runs::changed(runs_, runs));
     runs_ = std::move(runs);
     bands_ = pixel_runs::bands(runs_);
-    if (!changed.empty()) {
-        QRegion region;
-        region.setRects(changed.data(), static_cast<int>(changed.size()));
-        canvas()->updatePicture(region);
-    }
 }
 
 void DragTool::paintPreview(QPainter& painter, const QRect& exposed) {
@@ -70,17 +59,4 @@ void DragTool::paintPreview(QPainter& painter, const QRect& exposed) {
             painter.fillRect(r, brush);
         }
     }
-}
-
-QBrush dashedBrush() {
-    static const QImage dashes = [] {
-        QImage image(8, 8, QImage::Format_RGB32);
-        for (int y = 0; y < 8; ++y) {
-            for (int x = 0; x < 8; ++x) {
-                image.setPixel(x, y, ((x / 4 + y / 4) % 2) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-            }
-        }
-        return image;
-    }();
-    return QBrush(dashes);
 }

@@ -1,17 +1,12 @@
 #include "editor/marker_tool.h"
 
 #include <QPainter>
-#include <QRegion>
 
 #include "editor/canvas.h"
 #include "editor/editor_window.h"
 #include "editor/pen_stroke.h"
 #include "editor/shapes/marker.h"
 #include "editor/shapes/shape_runs.h"
-
-Canvas* MarkerTool::canvas() const {
-    return editor_->PicDrawBox;
-}
 
 void MarkerTool::add(const PixelRuns& segment) {
     const PixelRuns inside = pixel_runs::clipped(segment, canvas()->image().rect());
@@ -20,15 +15,9 @@ void MarkerTool::add(const PixelRuns& segment) {
     }
     // Only what the segment adds changes on the screen.
     PixelRuns grown = pixel_runs::united(mask_, inside);
-    const PixelRuns added = pixel_runs::changed(mask_, grown);
+    repaint(pixel_runs::changed(mask_, grown));
     mask_ = std::move(grown);
     bands_ = pixel_runs::bands(mask_);
-    const std::vector<QRect> rects = pixel_runs::bands(added);
-    if (!rects.empty()) {
-        QRegion region;
-        region.setRects(rects.data(), static_cast<int>(rects.size()));
-        canvas()->updatePicture(region);
-    }
 }
 
 void MarkerTool::press(QPoint pos, Qt::KeyboardModifiers) {
@@ -62,14 +51,9 @@ void MarkerTool::release(QPoint pos, Qt::KeyboardModifiers modifiers) {
 
 void MarkerTool::cancel() {
     active_ = false;
-    if (!bands_.empty()) {
-        const std::vector<QRect> rects = std::move(bands_);
-        mask_.clear();
-        bands_.clear();
-        QRegion region;
-        region.setRects(rects.data(), static_cast<int>(rects.size()));
-        canvas()->updatePicture(region);
-    }
+    repaint(mask_);
+    mask_.clear();
+    bands_.clear();
 }
 
 void MarkerTool::paintPreview(QPainter& painter, const QRect& exposed) {

@@ -7,10 +7,6 @@
 #include "editor/shapes/drag_geometry.h"
 #include "editor/shapes/number_stamp.h"
 
-Canvas* NumberTool::canvas() const {
-    return editor_->PicDrawBox;
-}
-
 QRect NumberTool::area() const {
     return number_stamp::area(at_, canvas()->lineWidth());
 }

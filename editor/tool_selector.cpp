@@ -4,13 +4,12 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "editor/area_tool.h"
 #include "editor/canvas.h"
-#include "editor/crop_tool.h"
 #include "editor/draw_tool.h"
 #include "editor/editor_window.h"
 #include "editor/marker_tool.h"
 #include "editor/number_tool.h"
-#include "editor/pixelate_tool.h"
 #include "editor/shape_tool.h"
 #include "ui/controls.h"
 #include "ui/picture_button.h"
@@ -38,11 +37,10 @@ std::unique_ptr<CanvasTool> makeTool(ToolKind kind, LC_Form3_pic* editor) {
         case ToolKind::Marker:
             return std::make_unique<MarkerTool>(editor);
         case ToolKind::Pixelate:
-            return std::make_unique<PixelateTool>(editor);
+        case ToolKind::Crop:
+            return std::make_unique<AreaTool>(editor, kind);
         case ToolKind::Number:
             return std::make_unique<NumberTool>(editor);
-        case ToolKind::Crop:
-            return std::make_unique<CropTool>(editor);
         case ToolKind::Pen:
         case ToolKind::Fill:
             break;

@@ -19,19 +19,10 @@ constexpr QRgb kWhite = 0xffffffff;
 TEST(EditorToolsDesktop, OutlineFillSaveWithCtrlSAndCopyWithCtrlC) {
     CaptureDesktop d;
     ASSERT_TRUE(d.startProgram());
-    d.clickCapture();
-    ASSERT_TRUE(d.waitForOverlay());
-    d.drag({300, 200}, {700, 500});
     const QPoint origin(301, 201);
     const QSize size(400, 300);
-
-    std::optional<QPoint> canvas;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            canvas = findPicture(d.desktop().screenshot(), origin, size);
-            return canvas.has_value() && *canvas != origin;
-        },
-        10000));
+    const std::optional<QPoint> canvas = captureIntoEditor(d, {300, 200}, {700, 500});
+    ASSERT_TRUE(canvas.has_value());
     auto at = [&](QPoint p) { return *canvas + p; };
 
     // A closed outline, one drag per side, in the default black 1 pixel wide.

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "desktop/capture_desktop.h"
 #include "support/test_pattern.h"
 #include "ui/pictures.h"
 
@@ -65,4 +66,22 @@ std::optional<QPoint> findTool(const QImage& screen, const QRect& area, const QI
         }
     }
     return std::nullopt;
+}
+
+std::optional<QPoint> captureIntoEditor(CaptureDesktop& d, QPoint from, QPoint to) {
+    d.clickCapture();
+    if (!d.waitForOverlay()) {
+        return std::nullopt;
+    }
+    d.drag(from, to);
+    const QPoint origin = from + QPoint(1, 1);
+    const QSize size(to.x() - from.x(), to.y() - from.y());
+    std::optional<QPoint> canvas;
+    waitUntil(
+        [&] {
+            canvas = findPicture(d.desktop().screenshot(), origin, size);
+            return canvas.has_value() && *canvas != origin;
+        },
+        10000);
+    return canvas && *canvas != origin ? canvas : std::nullopt;
 }

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <optional>
 
+class CaptureDesktop;
+
 // Finding the program's pictures on a screenshot.
 
 // Where the picture `capture` (whose top-left pixel came from `origin` on the test pattern) is
@@ -17,3 +19,8 @@ QImage toolPicture(const char* name, bool pressed = false);
 
 // The top-left corner of `picture` within `area` of the screen.
 std::optional<QPoint> findTool(const QImage& screen, const QRect& area, const QImage& picture);
+
+// Captures the test pattern's area from `from` to `to` (a drag on the overlay, which takes the
+// pixels from one past `from`) into the editor: where the editor's canvas shows it on the
+// screen, once it does; nothing when it does not within ten seconds.
+std::optional<QPoint> captureIntoEditor(CaptureDesktop& d, QPoint from, QPoint to);
