@@ -14,7 +14,7 @@
 
 #include "bench_floor.h"
 #include "editor/bmp_file.h"
-#include "editor/image_writers.h"
+#include "editor/picture_file.h"
 
 namespace {
 
@@ -100,7 +100,7 @@ void BM_SavePng(benchmark::State& state) {
             }
         },
         [&] {
-            if (!image_writers::save(screenshot, saved, image_writers::ImageType::Png, &reason)) {
+            if (!picture_file::save(screenshot, saved, picture_file::ImageType::Png, &reason)) {
                 state.SkipWithError(qPrintable(reason));
             }
         });

@@ -71,15 +71,12 @@ void Canvas::setOverlay(Overlay overlay) {
 void Canvas::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect inner(kBorderPx, kBorderPx, image_.width(), image_.height());
-    // Rectangle by rectangle: a dragged outline repaints thin strips, not the box around them.
-    for (const QRect& r : event->region()) {
-        const QRect exposed = r.intersected(inner);
-        if (!exposed.isEmpty()) {
-            p.drawImage(exposed.topLeft(), image_, exposed.translated(-inner.topLeft()));
-        }
-    }
     const QRect exposed = event->rect().intersected(inner);
+    if (!exposed.isEmpty()) {
+        p.drawImage(exposed.topLeft(), image_, exposed.translated(-inner.topLeft()));
+    }
     if (overlay_ && !exposed.isEmpty()) {
+        // In picture pixels, over the picture only.
         p.save();
         p.setClipRect(inner, Qt::IntersectClip);
         p.translate(inner.topLeft());

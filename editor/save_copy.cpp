@@ -2,7 +2,7 @@
 
 #include "editor/canvas.h"
 #include "editor/editor_window.h"
-#include "editor/image_writers.h"
+#include "editor/picture_file.h"
 #include "editor/save_name.h"
 #include "platform/services.h"
 #include "ui/notice.h"
@@ -24,11 +24,13 @@ void noticeOverEditor(LC_Form3_pic* editor, const QString& text) {
 platform::SaveDialogRequest saveRequest() {
     platform::SaveDialogRequest request;
     request.title = QStringLiteral("Salvar Imagem");
-    for (const image_writers::TypeInfo& t : image_writers::types()) {
-        request.filters << QString::fromLatin1(t.filter);
+    QStringList filters;
+    for (const picture_file::TypeInfo& t : picture_file::types()) {
+        filters << QString::fromLatin1(t.filter);
     }
+    request.filter = filters.join(QStringLiteral(";;"));
     request.fileName = [](const QString& typed, int filter, QString* refusal) {
-        const auto all = image_writers::types();
+        const auto all = picture_file::types();
         const bool known = filter >= 0 && filter < static_cast<int>(all.size());
         return saveName(typed, known ? all[static_cast<std::size_t>(filter)].type : all[0].type,
                         refusal);
@@ -49,8 +51,7 @@ void SaveImage(LC_Form3_pic* editor) {
         return;
     }
     QString reason;
-    const auto type = image_writers::typeOfName(file).value_or(image_writers::ImageType::Bmp);
-    if (!image_writers::save(picture, file, type, &reason)) {
+    if (!picture_file::save(picture, file, &reason)) {
         platform::services().message(editor, QStringLiteral("Erro"),
                                      QStringLiteral("Erro durante o salvamento: ") + reason,
                                      platform::MessageIcon::Critical);

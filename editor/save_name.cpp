@@ -8,14 +8,14 @@ constexpr int kMaxNameBytes = 255;  // a file name's limit on Linux file systems
 
 }  // namespace
 
-QString fileNameFor(const QString& chosen, image_writers::ImageType type) {
-    if (image_writers::typeOfName(chosen) == type) {
+QString fileNameFor(const QString& chosen, picture_file::ImageType type) {
+    if (picture_file::typeOfName(chosen) == type) {
         return chosen;
     }
-    return chosen + QLatin1String(image_writers::info(type).extension);
+    return chosen + QLatin1String(picture_file::info(type).extension);
 }
 
-QString saveName(const QString& typed, image_writers::ImageType type, QString* refusal) {
+QString saveName(const QString& typed, picture_file::ImageType type, QString* refusal) {
     auto refuse = [refusal](const QString& why) {
         if (refusal) {
             *refusal = why;

@@ -17,17 +17,13 @@ namespace {
 class SaveFileDialog : public QFileDialog {
 public:
     SaveFileDialog(QWidget* parent, const SaveDialogRequest& request, const QString& folder)
-        : QFileDialog(parent, request.title, folder, request.filters.join(QStringLiteral(";;"))),
-          request_(request) {
+        : QFileDialog(parent, request.title, folder, request.filter), request_(request) {
         setObjectName(QStringLiteral("SaveDialog"));
         setAcceptMode(QFileDialog::AcceptSave);
         setFileMode(QFileDialog::AnyFile);
         // Qt's own dialog behaves alike on every desktop; the question is asked below.
         setOption(QFileDialog::DontUseNativeDialog);
         setOption(QFileDialog::DontConfirmOverwrite);
-        if (!request.filters.isEmpty()) {
-            selectNameFilter(request.filters.first());
-        }
     }
 
     QString chosen() const { return chosen_; }
@@ -48,7 +44,7 @@ public:
             return;
         }
         QString refusal;
-        const int filter = std::max<int>(0, request_.filters.indexOf(selectedNameFilter()));
+        const int filter = std::max<int>(0, nameFilters().indexOf(selectedNameFilter()));
         const QString name = request_.fileName(typed, filter, &refusal);
         if (name.isEmpty()) {
             QMessageBox::warning(this, windowTitle(), refusal);

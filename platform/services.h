@@ -6,7 +6,6 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
-#include <QStringList>
 #include <QUrl>
 #include <functional>
 #include <optional>
@@ -23,8 +22,9 @@ enum class MessageIcon { Information, Critical };
 // What the save-file dialog shows, and the file name it writes for a name typed into it.
 struct SaveDialogRequest {
     QString title;
-    // The file types offered, e.g. "Bitmap Files (*.bmp)"; the first is chosen at first.
-    QStringList filters;
+    // The file types offered, in Qt's form: "Bitmap Files (*.bmp)", several separated by ";;";
+    // the first is chosen at first.
+    QString filter;
     // The file name written in the folder the dialog shows for the name typed with the filter
     // at that index chosen; an empty text, with the reason in `refusal`, for a name that cannot
     // be taken as typed.

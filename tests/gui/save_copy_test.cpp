@@ -64,7 +64,7 @@ TEST_F(SaveCopy, SaveWritesTheWholeCanvasAndShowsTheNoticeOverTheEditor) {
 
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].title, "Salvar Imagem");
-    EXPECT_EQ(asked[0].filters.value(0), "Bitmap Files (*.bmp)");
+    EXPECT_EQ(asked[0].filter, "Bitmap Files (*.bmp);;PNG (*.png);;JPEG (*.jpg *.jpeg)");
     EXPECT_EQ(asked[0].fileName("foto.png", 0, nullptr), "foto.png.bmp");
     const QImage saved(dir.filePath("foto.bmp"));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), editor->canvasImage());

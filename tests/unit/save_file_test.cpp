@@ -13,14 +13,14 @@
 #include <random>
 
 #include "editor/bmp_file.h"
-#include "editor/image_writers.h"
+#include "editor/picture_file.h"
 #include "editor/save_name.h"
 #include "platform/atomic_file.h"
 #include "platform/services.h"
 
 namespace {
 
-using image_writers::ImageType::Bmp;
+using picture_file::ImageType::Bmp;
 
 TEST(SaveName, BmpInAnyCaseIsKeptEverythingElseGetsTheSuffix) {
     EXPECT_EQ(fileNameFor("foto", Bmp), "foto.bmp");
@@ -36,7 +36,7 @@ TEST(SaveName, BmpInAnyCaseIsKeptEverythingElseGetsTheSuffix) {
 }
 
 TEST(SaveName, PngAndJpegKeepTheirOwnExtensionsAndAddTheirs) {
-    using image_writers::ImageType;
+    using picture_file::ImageType;
     EXPECT_EQ(fileNameFor("foto", ImageType::Png), "foto.png");
     EXPECT_EQ(fileNameFor("foto.PNG", ImageType::Png), "foto.PNG");
     EXPECT_EQ(fileNameFor("foto.bmp", ImageType::Png), "foto.bmp.png");
@@ -44,8 +44,8 @@ TEST(SaveName, PngAndJpegKeepTheirOwnExtensionsAndAddTheirs) {
     EXPECT_EQ(fileNameFor("foto.Jpeg", ImageType::Jpeg), "foto.Jpeg");
     EXPECT_EQ(fileNameFor("foto.JPG", ImageType::Jpeg), "foto.JPG");
     EXPECT_EQ(fileNameFor("foto.png", ImageType::Jpeg), "foto.png.jpg");
-    EXPECT_EQ(image_writers::typeOfName("a.png.jpeg"), ImageType::Jpeg);
-    EXPECT_EQ(image_writers::typeOfName("a.gif"), std::nullopt);
+    EXPECT_EQ(picture_file::typeOfName("a.png.jpeg"), ImageType::Jpeg);
+    EXPECT_EQ(picture_file::typeOfName("a.gif"), std::nullopt);
 }
 
 TEST(SaveName, TypedNamesAreTakenLiterallyOrRefused) {
@@ -109,7 +109,7 @@ TEST_F(SaveFile, ASavedFileReadsBackAsTheCanvasPixels) {
 }
 
 TEST_F(SaveFile, EachTypeRoundTripsThroughOneWriterAndLeavesNoTemporaryFile) {
-    using image_writers::ImageType;
+    using picture_file::ImageType;
     const QImage canvas = noisePicture(61, 37);
     QImage smooth(61, 37, QImage::Format_RGB32);  // JPEG loses detail, not colours
     smooth.fill(QColor(200, 120, 40));
@@ -119,8 +119,7 @@ TEST_F(SaveFile, EachTypeRoundTripsThroughOneWriterAndLeavesNoTemporaryFile) {
           {ImageType::Jpeg, "r.jpg", "JPEG", QByteArray("\xff\xd8\xff")}}) {
         const QImage& picture = type == ImageType::Jpeg ? smooth : canvas;
         QString reason;
-        ASSERT_TRUE(image_writers::save(picture, path(name), type, &reason))
-            << reason.toStdString();
+        ASSERT_TRUE(picture_file::save(picture, path(name), type, &reason)) << reason.toStdString();
         EXPECT_TRUE(read(path(name)).startsWith(magic)) << name;
         const QImage back = QImage(path(name), format).convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(back.size(), picture.size()) << name;
@@ -135,7 +134,7 @@ TEST_F(SaveFile, EachTypeRoundTripsThroughOneWriterAndLeavesNoTemporaryFile) {
     EXPECT_EQ(entries(dir.path()).filter(".tmp"), QStringList());
     // A PNG that cannot be written leaves no file and says why, in Portuguese.
     QString reason;
-    EXPECT_FALSE(image_writers::save(canvas, path("nao/existe/x.png"), ImageType::Png, &reason));
+    EXPECT_FALSE(picture_file::save(canvas, path("nao/existe/x.png"), ImageType::Png, &reason));
     EXPECT_TRUE(reason.contains("não existe")) << reason.toStdString();
 }
 

@@ -1,4 +1,4 @@
-#include "editor/image_writers.h"
+#include "editor/picture_file.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -8,7 +8,7 @@
 #include "editor/bmp_file.h"
 #include "platform/atomic_file.h"
 
-namespace image_writers {
+namespace picture_file {
 
 namespace {
 
@@ -94,4 +94,8 @@ bool save(const QImage& picture, const QString& path, ImageType type, QString* r
     return file.open(reason) && file.write({&chunk, 1}, reason) && file.commit(reason);
 }
 
-}  // namespace image_writers
+bool save(const QImage& picture, const QString& path, QString* reason) {
+    return save(picture, path, typeOfName(path).value_or(ImageType::Bmp), reason);
+}
+
+}  // namespace picture_file

@@ -5,9 +5,9 @@
 #include <optional>
 #include <span>
 
-// The picture files the program writes, one function for every type: the editor's save and the
-// command line's --output write through it.
-namespace image_writers {
+// The picture files the program writes: the editor's save and the command line's --output write
+// through these functions, BMP, PNG or JPEG.
+namespace picture_file {
 
 enum class ImageType { Bmp, Png, Jpeg };
 
@@ -30,5 +30,7 @@ std::optional<ImageType> typeOfName(const QString& fileName);
 // is written by bmp_file; PNG as Qt writes it by default; JPEG at quality 90. False with the
 // reason in Portuguese.
 bool save(const QImage& picture, const QString& path, ImageType type, QString* reason);
+// The same, of the type the name's extension names; BMP for any other name.
+bool save(const QImage& picture, const QString& path, QString* reason);
 
-}  // namespace image_writers
+}  // namespace picture_file
