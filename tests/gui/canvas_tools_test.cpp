@@ -7,6 +7,7 @@
 #include "editor/draw_tool.h"
 #include "editor/number_tool.h"
 #include "editor/tool_selector.h"
+#include "support/address_space_limit.h"
 #include "support/canvas_mouse.h"
 #include "support/editor_fixture.h"
 
@@ -221,6 +222,34 @@ TEST_F(CanvasTools, CropKeepsThePartAndUndoRedoAndResetBringBackPictureAndWindow
 
     QTest::mouseClick(editor->btnReset, Qt::LeftButton);
     EXPECT_EQ(canvas()->image(), capture);
+}
+
+TEST_F(CanvasTools, ACropOrItsUndoThatRunsOutOfMemoryLeavesThePictureAndSaysSo) {
+    openAsCapture(pattern(1000, 700));  // 2.8 MB
+    canvas()->setFocus();
+    key(Qt::Key_C);
+    const QImage before = canvas()->image().copy();
+    const QString window = editor->labels().lblMeHeight;
+    {
+        AddressSpaceLimit tight(1 << 20);
+        drag({100, 100}, {899, 599});
+    }
+    EXPECT_EQ(canvas()->image(), before);
+    EXPECT_EQ(editor->labels().lblMeHeight, window);
+    EXPECT_EQ(editor->history().histTop(), 0);
+
+    drag({100, 100}, {899, 599});
+    const QImage cropped = canvas()->image().copy();
+    ASSERT_EQ(cropped.size(), QSize(800, 500));
+    {
+        AddressSpaceLimit tight(1 << 20);
+        ctrlKey(Qt::Key_Z);  // needs the whole picture again
+    }
+    EXPECT_EQ(canvas()->image(), cropped);
+    ctrlKey(Qt::Key_Z);
+    EXPECT_EQ(canvas()->image(), before) << "the failed undo must not have moved the history";
+    ASSERT_EQ(messages.size(), 2) << messages.join("\n").toStdString();
+    EXPECT_TRUE(messages[0].contains("não há memória suficiente")) << messages[0].toStdString();
 }
 
 TEST_F(CanvasTools, NumbersCountUpAnUndoTakesOneBackAndResetStartsAgain) {
