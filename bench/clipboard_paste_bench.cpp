@@ -11,6 +11,7 @@
 #include <chrono>
 #include <random>
 
+#include "bench_main.h"
 #include "platform/encoded_image_mime.h"
 #include "platform/services.h"
 
@@ -94,12 +95,5 @@ BENCHMARK(BM_PasteCapturePng)->UseManualTime()->Unit(benchmark::kMillisecond)->I
 
 // The screen and the clipboard need an application object, made before any benchmark runs.
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runInApplication(argc, argv);
 }

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <chrono>
 
+#include "bench_main.h"
 #include "capture/whole_screen.h"
 #include "platform/screens.h"
 #include "ui/forms.h"
@@ -48,13 +49,5 @@ BENCHMARK(BM_WholeScreenIntoCanvas)->UseManualTime()->Unit(benchmark::kMilliseco
 
 // The screen needs an application object, and the editor the registry of windows.
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    Forms forms;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runInApplication(argc, argv);
 }

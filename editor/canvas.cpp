@@ -112,14 +112,33 @@ QPoint Canvas::toImage(const QPointF& widgetPos, quint64 timestamp) const {
     return pointer_pixel::inWindow(this, widgetPos, timestamp) - imageOriginInWindow();
 }
 
-void Canvas::paintEvent(QPaintEvent*) {
+QPointF Canvas::imageOrigin() const {
+    return QPointF(imageOriginInWindow()) - QPointF(mapTo(window(), QPoint(0, 0))) * scale();
+}
+
+void Canvas::updatePicture(const QRegion& picturePixels) {
+    // The logical pixels that show these device pixels, rounded outwards.
+    const qreal s = scale();
+    const QPointF at = imageOrigin();
+    QRegion shown;
+    for (const QRect& r : picturePixels) {
+        shown += QRectF((QPointF(r.topLeft()) + at) / s, QSizeF(r.size()) / s).toAlignedRect();
+    }
+    update(shown);
+}
+
+void Canvas::setOverlay(Overlay overlay) {
+    overlay_ = std::move(overlay);
+}
+
+void Canvas::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     paintBorder(p);
     // In device pixels from here: the picture goes one for one from a whole device pixel, and
     // what the rounded-up logical size leaves of the inner area takes the background colour.
     const qreal s = scale();
     p.setWorldTransform(QTransform::fromScale(1 / s, 1 / s));
-    const QPointF at = QPointF(imageOriginInWindow()) - QPointF(mapTo(window(), QPoint(0, 0))) * s;
+    const QPointF at = imageOrigin();
     const QRectF inner(kBorderPx * s, kBorderPx * s, (width() - 2 * kBorderPx) * s,
                        (height() - 2 * kBorderPx) * s);
     QRegion around(inner.toAlignedRect());
@@ -128,6 +147,16 @@ void Canvas::paintEvent(QPaintEvent*) {
         p.fillRect(r, backColor_);
     }
     p.drawImage(at, image_);
+    if (overlay_) {
+        // In picture pixels, over the picture only.
+        const QRect exposed = QRectF(QRectF(event->rect()).topLeft() * s - at,
+                                     QSizeF(event->rect().size()) * s)
+                                  .toAlignedRect()
+                                  .intersected(image_.rect());
+        p.translate(at);
+        p.setClipRect(image_.rect(), Qt::IntersectClip);
+        overlay_(p, exposed);
+    }
 }
 
 void Canvas::paintBorder(QPainter& p) const {

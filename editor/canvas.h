@@ -4,10 +4,12 @@
 #include <QImage>
 #include <QWidget>
 #include <algorithm>
+#include <functional>
 
 class QDragEnterEvent;
 class QDropEvent;
 class QPainter;
+class QRegion;
 
 // The editor's canvas, PicDrawBox. Its picture (the persistent image) is the document: every
 // capture is put into it, every tool draws into it, undo, save and copy read it. It is shown
@@ -62,6 +64,14 @@ public:
     // The picture pixel shown at a widget position: that of the mouse event stamped
     // `timestamp`, or without one, of the pointer now.
     QPoint toImage(const QPointF& widgetPos, quint64 timestamp = 0) const;
+    // Repaints where the widget shows these picture pixels, and nowhere else.
+    void updatePicture(const QRegion& picturePixels);
+
+    // What a tool shows over the picture while it is used (a shape being dragged): painted after
+    // the picture with the painter in picture pixels, for the picture pixels `exposed`. It never
+    // enters the picture. An empty function shows nothing.
+    using Overlay = std::function<void(QPainter& painter, const QRect& exposed)>;
+    void setOverlay(Overlay overlay);
 
 Q_SIGNALS:
     void mousePressed(const QPoint& pos, Qt::MouseButton button, Qt::MouseButtons buttons,
@@ -90,8 +100,11 @@ private:
     // Where the picture's first pixel lies, in device pixels of the window.
     QPoint imageOriginInWindow() const;
     void paintBorder(QPainter& p) const;
+    // Where the picture's first pixel lies in the widget, in device pixels.
+    QPointF imageOrigin() const;
 
     QImage image_;
+    Overlay overlay_;
     QColor foreColor_;
     QColor backColor_;
     int lineWidth_ = 1;

@@ -3,8 +3,9 @@
 #include <QRect>
 
 // Where the viewport PicOuter and the scroll bars go (LayoutCanvas). All values in twips. The
-// viewport sits 270 twips below the top of the editor's frame, under the toolbar row; the bars
-// are placed in the window. A shown bar's Max is the (negative) canvas offset at its far end.
+// viewport sits kViewportTopTw below the top of the editor's frame, under the toolbar's two
+// rows; the bars are placed in the window. A shown bar's Max is the (negative) canvas offset at its
+// far end.
 struct CanvasLayoutInput {
     bool minimised = false;
     int viewportBorderW = 0;  // PicOuter outer width minus inner width
@@ -32,6 +33,7 @@ struct CanvasLayout {
     BarLayout vBar;
 };
 
-constexpr int kViewportTopTw = 270;
+// The design's one toolbar row took 270 twips; the canvas tools' row adds 270 more.
+constexpr int kViewportTopTw = 540;
 
 CanvasLayout layoutCanvas(const CanvasLayoutInput& in);

@@ -7,6 +7,7 @@
 #include "editor/pen_stroke.h"
 #include "editor/swatch.h"
 #include "editor/tool_cursors.h"
+#include "editor/tool_selector.h"
 #include "platform/services.h"
 #include "ui/picture_button.h"
 
@@ -46,8 +47,18 @@ void DrawTool::btnDraw_Click() {
         canvas->setLineWidth(canvas->lineWidth() - 1);  // never below 1
         return;
     }
+    // While another tool is in use, the button gives back the tool it shows; otherwise the mode
+    // changes.
+    bool pen = drawingMode();
+    if (inUse()) {
+        pen = !pen;
+    }
+    editor_->tools().choose(pen ? ToolKind::Pen : ToolKind::Fill);
+}
+
+void DrawTool::setMode(bool drawing) {
     PictureButton* button = editor_->btnDraw;
-    if (!drawingMode()) {
+    if (drawing) {
         button->setPixmap(editor_->imgLapis->pixmap());
         button->setToolTip(QStringLiteral(" Pintar o fundo "));
         editor_->labels().lblDraw = QStringLiteral("1");
@@ -58,7 +69,25 @@ void DrawTool::btnDraw_Click() {
     }
 }
 
+bool DrawTool::inUse() const {
+    return editor_->tools().drawToolInUse();
+}
+
+QCursor DrawTool::cursor() const {
+    return drawingMode() ? penCursor_ : bucketCursor_;
+}
+
+void DrawTool::cancelStroke() {
+    if (penDown) {
+        penDown = false;
+        editor_->cancelEdit();
+    }
+}
+
 void DrawTool::onPress(QPoint pos, Qt::KeyboardModifiers modifiers) {
+    if (!inUse()) {
+        return;
+    }
     if (drawingMode()) {
         lastX = pos.x();
         lastY = pos.y();
@@ -72,7 +101,10 @@ void DrawTool::onPress(QPoint pos, Qt::KeyboardModifiers modifiers) {
 }
 
 void DrawTool::onMove(QPoint pos, Qt::KeyboardModifiers modifiers) {
-    editor_->PicDrawBox->setCursor(drawingMode() ? penCursor_ : bucketCursor_);
+    if (!inUse()) {
+        return;
+    }
+    editor_->PicDrawBox->setCursor(cursor());
     if (drawingMode() && penDown) {
         penDown = editor_->continueEdit([&] { DrawStroke(modifiers, pos); });
     }

@@ -15,9 +15,16 @@ class DrawTool : public QObject {
 public:
     explicit DrawTool(LC_Form3_pic* editor);
 
-    // Shift held at the click widens the pen, Ctrl narrows it (never below 1); otherwise the
-    // mode changes, and the button shows the tool now in use.
+    // Shift held at the click widens the pen, Ctrl narrows it (never below 1). Otherwise, while
+    // another tool is in use, the button's own tool (the one it shows) is chosen again; while the
+    // pen or the fill is in use, the mode changes, and the button shows the tool now in use.
     void btnDraw_Click();
+    // Drawing (the pen) or fill mode: the label lblDraw, btnDraw's picture and tooltip.
+    void setMode(bool drawing);
+    // Escape during a stroke: the stroke goes, as if it had not been drawn.
+    void cancelStroke();
+    // The canvas's cursor for the mode.
+    QCursor cursor() const;
     // One segment from the last point towards `pointer`, constrained by the modifier keys of
     // this event; its end becomes the last point.
     void DrawStroke(Qt::KeyboardModifiers modifiers, QPoint pointer);
@@ -35,6 +42,7 @@ private:
     void onPress(QPoint pos, Qt::KeyboardModifiers modifiers);
     void onMove(QPoint pos, Qt::KeyboardModifiers modifiers);
     void onRelease();
+    bool inUse() const;
 
     LC_Form3_pic* editor_;
     BorderFill fill_;  // keeps its working memory between fills

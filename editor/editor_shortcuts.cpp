@@ -7,6 +7,7 @@
 #include "editor/canvas.h"
 #include "editor/editor_window.h"
 #include "editor/save_copy.h"
+#include "editor/tool_selector.h"
 
 namespace {
 
@@ -49,6 +50,16 @@ QAction* addKeys(QWidget* owner, const char* name, Qt::Key key, Qt::ShortcutCont
     return action;
 }
 
+// A key of the canvas alone: it acts only while the canvas has the focus.
+QAction* addKey(QWidget* canvas, const char* name, const QKeySequence& key) {
+    auto* action = new QAction(canvas);  // owned by the canvas
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    canvas->addAction(action);
+    return action;
+}
+
 }  // namespace
 
 QList<QKeySequence> withCtrl(Qt::Key key) {
@@ -79,4 +90,12 @@ void installEditorShortcuts(LC_Form3_pic* editor) {
                      &QAction::triggered, editor, &LC_Form3_pic::undoKey);
     QObject::connect(addKeys(canvas, "actionRedo", Qt::Key_Y, Qt::WidgetShortcut),
                      &QAction::triggered, editor, &LC_Form3_pic::redoKey);
+
+    for (const ToolInfo& t : keyedTools()) {
+        const ToolKind kind = t.kind;
+        QObject::connect(addKey(canvas, t.action, QKeySequence(t.key)), &QAction::triggered, editor,
+                         [editor, kind] { editor->tools().choose(kind); });
+    }
+    QObject::connect(addKey(canvas, "actionCancelTool", QKeySequence(Qt::Key_Escape)),
+                     &QAction::triggered, editor, [editor] { editor->tools().cancelUse(); });
 }

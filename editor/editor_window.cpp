@@ -9,6 +9,7 @@
 #include <QScrollBar>
 
 #include "editor/canvas.h"
+#include "editor/canvas_layout.h"
 #include "editor/colour_swatches.h"
 #include "editor/draw_tool.h"
 #include "editor/editor_shortcuts.h"
@@ -18,6 +19,7 @@
 #include "editor/sticker_panel.h"
 #include "editor/swatch.h"
 #include "editor/text_tool.h"
+#include "editor/tool_selector.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
 #include "ui/main_face.h"
@@ -68,6 +70,7 @@ LC_Form3_pic::LC_Form3_pic() : LcForm("LC_Form3_pic") {
     textTool_ = new TextTool(this);          // owned by the editor
     stickerPanel_ = new StickerPanel(this);  // owned by the editor
     drawTool_ = new DrawTool(this);          // owned by the editor
+    tools_ = new ToolSelector(this);         // owned by the editor
     wireColourSwatches(this);
     wireSaveAndCopy(this);
     installEditorShortcuts(this);
@@ -126,7 +129,8 @@ void LC_Form3_pic::buildControls() {
 }
 
 void LC_Form3_pic::buildToolbar() {
-    fraPicture = solidFrame(fraMain, "fraPicture", 0, 0, 2880, 270, Qt::white);
+    // Two rows: the design's toolbar, and the canvas tools under it (ToolSelector fills it).
+    fraPicture = solidFrame(fraMain, "fraPicture", 0, 0, 2880, kViewportTopTw - 15, Qt::white);
     fraPicture->setMouseTracking(true);
     QWidget* f = fraPicture;
 

@@ -21,11 +21,13 @@ class QScrollBar;
 class StickerImage;
 class StickerPanel;
 class TextTool;
+class ToolSelector;
 class WindowDrag;
 
 // The editor: the canvas PicDrawBox in the viewport PicOuter with its scroll bars, the toolbar
-// row, the grow and reset buttons and the undo history. The tools (pen and fill, text,
-// stickers) are objects of their own that the editor owns. A capture puts its picture in with
+// (two rows), the grow and reset buttons and the undo history. The tools (pen and fill, text,
+// stickers, and the canvas tools chosen by ToolSelector) are objects of their own that the
+// editor owns. A capture puts its picture in with
 // putCapture and sizes the window with placeEditor before showing it.
 class LC_Form3_pic : public LcForm, private HistoryTarget {
     Q_OBJECT
@@ -55,6 +57,9 @@ public:
     void btnUpMais_Click();
     void btnDownMais_Click();
     void btnReset_Click();
+    // The canvas becomes the part `area` of the picture (clipped to it), as one undo step; the
+    // window and the viewport follow as after a grow. False when nothing was cropped.
+    bool cropCanvas(const QRect& area);
 
     // An edit by a tool: gives the canvas pixels of its own, records the step (recordStep, or
     // SaveUndoStep unless `unlock`), then runs `draw`. When memory runs out the edit is not
@@ -63,6 +68,8 @@ public:
     // More drawing for the edit in progress (a stroke's next segment); when memory runs out the
     // whole edit is taken back, with a message, and the result is false.
     bool continueEdit(const std::function<void()>& draw);
+    // The edit in progress is taken back: the canvas shows the picture before it.
+    void cancelEdit();
 
     // The undo history. An edit records its step with recordStep (one call: it also clears
     // historyLocked); SaveUndoStep records without touching the lock (the fill, and the text,
@@ -84,6 +91,10 @@ public:
     DrawTool& drawTool() { return *drawTool_; }
     TextTool& textTool() { return *textTool_; }
     StickerPanel& stickerPanel() { return *stickerPanel_; }
+    ToolSelector& tools() { return *tools_; }
+
+    // The press effect of a toolbar button.
+    void wirePressEffect(QWidget* control);
 
     double grabX = 0;  // twips; the text box and the sticker drag share them
     double grabY = 0;
@@ -145,7 +156,6 @@ private:
     void buildStickerPanel();
     void buildHolders();
     void wireControls();
-    void wirePressEffect(QWidget* control);
 
     // Runs `operation`; when it runs out of memory (std::bad_alloc) a message says that `what`
     // could not be done. False then.
@@ -165,6 +175,8 @@ private:
     bool maximised() const override;
     void restoreState(const TiledSnapshot& picture, int canvasHeight,
                       std::optional<int> windowHeight) override;
+    int nextNumber() const override;
+    void setNextNumber(int number) override;
 
     EditorLabels labels_;
     UndoHistory history_;
@@ -172,4 +184,5 @@ private:
     DrawTool* drawTool_ = nullptr;
     TextTool* textTool_ = nullptr;
     StickerPanel* stickerPanel_ = nullptr;
+    ToolSelector* tools_ = nullptr;
 };

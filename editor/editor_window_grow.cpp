@@ -1,13 +1,16 @@
-// Grow up, grow down and reset.
+// Grow up, grow down, crop and reset: the edits that change the canvas's size.
 #include <QLineEdit>
 #include <QPainter>
+#include <algorithm>
 #include <new>
 
 #include "editor/canvas.h"
 #include "editor/canvas_limits.h"
 #include "editor/editor_window.h"
+#include "editor/number_tool.h"
 #include "editor/picture_holder.h"
 #include "editor/swatch.h"
+#include "editor/tool_selector.h"
 #include "platform/services.h"
 #include "ui/picture_button.h"
 #include "ui/units.h"
@@ -74,15 +77,42 @@ void LC_Form3_pic::grow(bool up) {
     PicDrawBox->setForeColor(swatch::color(lblCorFG));
 }
 
+bool LC_Form3_pic::cropCanvas(const QRect& area) {
+    const QRect part = area.intersected(PicDrawBox->image().rect());
+    if (part.isEmpty() || part == PicDrawBox->image().rect()) {
+        return false;
+    }
+    const bool cropped = edit([&] {
+        QImage kept = PicDrawBox->image().copy(part);
+        if (kept.isNull()) {
+            throw std::bad_alloc();
+        }
+        PicDrawBox->setImage(kept);
+        // The window takes the canvas's height as after a grow; the step recorded before keeps
+        // the height of the window before.
+        labels_.lblMeHeight = QString::number(PicDrawBox->heightTw() + 1030);
+    });
+    if (!cropped) {
+        return false;
+    }
+    setWindowHeightTw(labels_.lblMeHeight.toInt());
+    afterCanvasResize();
+    PicDrawBox->setFocus();
+    return true;
+}
+
 void LC_Form3_pic::btnReset_Click() {
     // With no unedited capture kept there is nothing to go back to: the canvas stays.
     if (PicBackBG->isEmpty()) {
         return;
     }
+    tools_->cancelUse();
     const bool reset = withMemory(QStringLiteral("voltar à imagem capturada"), [this] {
         const QImage& stored = PicBackBG->picture();
-        // The canvas keeps its width and takes the stored picture's height.
-        QImage fresh(PicDrawBox->image().width(), stored.height(), QImage::Format_RGB32);
+        // The capture's size again, also after a crop; a canvas wider than the kept capture (a
+        // later capture kept none) keeps its width.
+        QImage fresh(std::max(PicDrawBox->image().width(), stored.width()), stored.height(),
+                     QImage::Format_RGB32);
         if (fresh.isNull()) {
             throw std::bad_alloc();
         }
@@ -98,6 +128,7 @@ void LC_Form3_pic::btnReset_Click() {
         // window that fits it.
         labels_.lblMeHeight = QString::number(PicDrawBox->heightTw() + 1030);
         labels_.lblAddHeight = QStringLiteral("0");
+        tools_->numberTool().setNext(1);
     });
     if (!reset) {
         return;

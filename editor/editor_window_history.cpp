@@ -5,6 +5,8 @@
 
 #include "editor/canvas.h"
 #include "editor/editor_window.h"
+#include "editor/number_tool.h"
+#include "editor/tool_selector.h"
 #include "platform/services.h"
 #include "ui/units.h"
 #include "ui/window_metrics.h"
@@ -26,10 +28,12 @@ void LC_Form3_pic::RedoStep() {
 }
 
 void LC_Form3_pic::undoKey() {
+    tools_->cancelUse();
     withMemory(QStringLiteral("desfazer"),
                [this] { history_.pressKey(Qt::Key_Z, Qt::ControlModifier, *this); });
 }
 void LC_Form3_pic::redoKey() {
+    tools_->cancelUse();
     withMemory(QStringLiteral("refazer"),
                [this] { history_.pressKey(Qt::Key_Y, Qt::ControlModifier, *this); });
 }
@@ -82,6 +86,10 @@ bool LC_Form3_pic::continueEdit(const std::function<void()>& draw) {
     return drawn;
 }
 
+void LC_Form3_pic::cancelEdit() {
+    withMemory(QStringLiteral("desfazer o desenho"), [this] { history_.cancelStep(*this); });
+}
+
 const QImage& LC_Form3_pic::canvasPicture() const {
     return PicDrawBox->image();
 }
@@ -96,11 +104,18 @@ int LC_Form3_pic::windowHeightTw() const {
 bool LC_Form3_pic::maximised() const {
     return isMaximized();
 }
+int LC_Form3_pic::nextNumber() const {
+    return tools_->numberTool().next();
+}
+void LC_Form3_pic::setNextNumber(int number) {
+    tools_->numberTool().setNext(number);
+}
 
 void LC_Form3_pic::restoreState(const TiledSnapshot& picture, int canvasHeight,
                                 std::optional<int> windowHeight) {
     QImage& image = PicDrawBox->image();
-    const QSize size(image.width(), Canvas::innerPixels(canvasHeight));
+    // A crop changes the width too: the stored picture has the width of its time.
+    const QSize size(picture.size().width(), Canvas::innerPixels(canvasHeight));
     if (image.size() == size && image.format() == picture.format()) {
         // Written in place, no new picture.
         if (!PicDrawBox->ownPixels()) {

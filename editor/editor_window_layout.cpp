@@ -8,8 +8,10 @@
 #include "editor/draw_tool.h"
 #include "editor/editor_resize.h"
 #include "editor/editor_window.h"
+#include "editor/number_tool.h"
 #include "editor/picture_holder.h"
 #include "editor/sticker_panel.h"
+#include "editor/tool_selector.h"
 #include "ui/forms.h"
 #include "ui/main_face.h"
 #include "ui/screen_place.h"
@@ -130,11 +132,15 @@ void LC_Form3_pic::scrollTo(QScrollBar* bar, bool horizontal) {
 }
 
 void LC_Form3_pic::putCapture(const QImage& picture, bool keepAsUnedited) {
+    tools_->cancelUse();
     PicDrawBox->setImage(picture);
     PicOuter->resize(PicDrawBox->width(), PicOuter->height());
     if (keepAsUnedited) {
         PicBackBG->setPicture(PicDrawBox->image());
     }
+    // A new picture numbers from 1 again, and the tool keys work at once.
+    tools_->numberTool().setNext(1);
+    PicDrawBox->setFocus(Qt::OtherFocusReason);
     PicDrawBox->update();
 }
 

@@ -7,17 +7,6 @@
 
 namespace pen_stroke {
 
-namespace {
-
-// One row of the round pen: columns from `left` to `right` relative to the pen's point.
-struct PenRow {
-    int dy;
-    int left;
-    int right;
-};
-
-// A disc `width` pixels across, laid out so that the pen's point is its centre pixel (for an
-// even width, the pixel just above and left of the centre).
 std::vector<PenRow> roundPen(int width) {
     const double centre = (width - 1) / 2.0;
     const double r2 = width * width / 4.0;
@@ -39,6 +28,8 @@ std::vector<PenRow> roundPen(int width) {
     }
     return rows;
 }
+
+namespace {
 
 class Stamper {
 public:
@@ -96,27 +87,7 @@ void drawSegment(QImage& image, QPoint from, QPoint to, const QColor& colour, in
         return;
     }
     Stamper pen(image, colour, std::max(1, width));
-    // Bresenham's line: one step per pixel along the longer axis, so consecutive points touch
-    // at least corner to corner.
-    int x = from.x(), y = from.y();
-    const int dx = std::abs(to.x() - x), sx = x < to.x() ? 1 : -1;
-    const int dy = -std::abs(to.y() - y), sy = y < to.y() ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-        pen.stamp(x, y);
-        if (x == to.x() && y == to.y()) {
-            break;
-        }
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
+    walkLine(from, to, [&pen](int x, int y) { pen.stamp(x, y); });
 }
 
 }  // namespace pen_stroke

@@ -1,43 +1,101 @@
 #include "editor/picture_file.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QImageWriter>
 #include <array>
+#include <new>
 
 #include "editor/bmp_file.h"
 #include "platform/atomic_file.h"
 
 namespace picture_file {
 
-bool save(const QImage& picture, const QString& path, QString* reason) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const char* format = suffix == QLatin1String("png") ? "png"
-                         : suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")
-                             ? "jpeg"
-                             : nullptr;
-    if (!format) {
+namespace {
+
+constexpr std::array<TypeInfo, 3> kTypes{{
+    {ImageType::Bmp, "Bitmap Files (*.bmp)", ".bmp"},
+    {ImageType::Png, "PNG (*.png)", ".png"},
+    {ImageType::Jpeg, "JPEG (*.jpg *.jpeg)", ".jpg"},
+}};
+
+constexpr int kJpegQuality = 90;  // text in screenshots stays sharp
+
+bool fail(QString* reason, const QString& why) {
+    if (reason) {
+        *reason = why;
+    }
+    return false;
+}
+
+// The whole file in memory first: the atomic file reserves room for all of it at once.
+bool encode(const QImage& picture, ImageType type, QByteArray& bytes, QString* reason) {
+    const char* name = type == ImageType::Png ? "PNG" : "JPEG";
+    try {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, type == ImageType::Png ? "png" : "jpeg");
+        if (type == ImageType::Jpeg) {
+            writer.setQuality(kJpegQuality);
+        }
+        if (!writer.write(picture)) {
+            return fail(reason, QStringLiteral("não foi possível gerar o arquivo %1 (%2)")
+                                    .arg(QLatin1String(name), writer.errorString()));
+        }
+    } catch (const std::bad_alloc&) {
+        return fail(reason, QStringLiteral("não há memória suficiente para gerar o arquivo %1")
+                                .arg(QLatin1String(name)));
+    }
+    return true;
+}
+
+}  // namespace
+
+std::span<const TypeInfo> types() {
+    return kTypes;
+}
+
+const TypeInfo& info(ImageType type) {
+    for (const TypeInfo& t : kTypes) {
+        if (t.type == type) {
+            return t;
+        }
+    }
+    return kTypes.front();
+}
+
+std::optional<ImageType> typeOfName(const QString& fileName) {
+    const QString lower = fileName.toLower();
+    if (lower.endsWith(QLatin1String(".bmp"))) {
+        return ImageType::Bmp;
+    }
+    if (lower.endsWith(QLatin1String(".png"))) {
+        return ImageType::Png;
+    }
+    if (lower.endsWith(QLatin1String(".jpg")) || lower.endsWith(QLatin1String(".jpeg"))) {
+        return ImageType::Jpeg;
+    }
+    return std::nullopt;
+}
+
+bool save(const QImage& picture, const QString& path, ImageType type, QString* reason) {
+    if (type == ImageType::Bmp) {
         return bmp_file::save(picture, path, reason);
     }
     if (picture.isNull()) {
-        *reason = QStringLiteral("a imagem está vazia");
-        return false;
+        return fail(reason, QStringLiteral("a imagem está vazia"));
     }
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    if (qstrcmp(format, "jpeg") == 0) {
-        writer.setQuality(90);
-    }
-    if (!writer.write(picture)) {
-        *reason = QStringLiteral("a imagem não pôde ser codificada (%1)").arg(writer.errorString());
+    if (!encode(picture, type, bytes, reason)) {
         return false;
     }
-    const std::array chunks{
-        platform::AtomicFile::Chunk{bytes.constData(), static_cast<std::size_t>(bytes.size())}};
+    const platform::AtomicFile::Chunk chunk{bytes.constData(),
+                                            static_cast<std::size_t>(bytes.size())};
     platform::AtomicFile file(path);
-    return file.open(reason) && file.write(chunks, reason) && file.commit(reason);
+    return file.open(reason) && file.write({&chunk, 1}, reason) && file.commit(reason);
+}
+
+bool save(const QImage& picture, const QString& path, QString* reason) {
+    return save(picture, path, typeOfName(path).value_or(ImageType::Bmp), reason);
 }
 
 }  // namespace picture_file

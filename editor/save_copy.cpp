@@ -1,8 +1,8 @@
 #include "editor/save_copy.h"
 
-#include "editor/bmp_file.h"
 #include "editor/canvas.h"
 #include "editor/editor_window.h"
+#include "editor/picture_file.h"
 #include "editor/save_name.h"
 #include "platform/services.h"
 #include "ui/notice.h"
@@ -21,11 +21,27 @@ void noticeOverEditor(LC_Form3_pic* editor, const QString& text) {
 
 }  // namespace
 
+platform::SaveDialogRequest saveRequest() {
+    platform::SaveDialogRequest request;
+    request.title = QStringLiteral("Salvar Imagem");
+    QStringList filters;
+    for (const picture_file::TypeInfo& t : picture_file::types()) {
+        filters << QString::fromLatin1(t.filter);
+    }
+    request.filter = filters.join(QStringLiteral(";;"));
+    request.fileName = [](const QString& typed, int filter, QString* refusal) {
+        const auto all = picture_file::types();
+        const bool known = filter >= 0 && filter < static_cast<int>(all.size());
+        return saveName(typed, known ? all[static_cast<std::size_t>(filter)].type : all[0].type,
+                        refusal);
+    };
+    return request;
+}
+
 void SaveImage(LC_Form3_pic* editor) {
-    // The dialog names the file by the ".bmp" rule, so that it asks about the file written.
-    const QString file = platform::services().chooseSaveFile(
-        editor,
-        {QStringLiteral("Salvar Imagem"), QStringLiteral("Bitmap Files (*.bmp)"), &bmpSaveName});
+    // The dialog names the file by the extension rule of the type chosen, so that it asks
+    // about the file written; the name then ends in that type's extension.
+    const QString file = platform::services().chooseSaveFile(editor, saveRequest());
     if (file.isEmpty()) {
         return;
     }
@@ -35,7 +51,7 @@ void SaveImage(LC_Form3_pic* editor) {
         return;
     }
     QString reason;
-    if (!bmp_file::save(picture, file, &reason)) {
+    if (!picture_file::save(picture, file, &reason)) {
         platform::services().message(editor, QStringLiteral("Erro"),
                                      QStringLiteral("Erro durante o salvamento: ") + reason,
                                      platform::MessageIcon::Critical);

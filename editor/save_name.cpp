@@ -8,14 +8,14 @@ constexpr int kMaxNameBytes = 255;  // a file name's limit on Linux file systems
 
 }  // namespace
 
-QString bmpFileName(const QString& chosen) {
-    if (chosen.right(4).toUpper() == QLatin1String(".BMP")) {
+QString fileNameFor(const QString& chosen, picture_file::ImageType type) {
+    if (picture_file::typeOfName(chosen) == type) {
         return chosen;
     }
-    return chosen + QStringLiteral(".bmp");
+    return chosen + QLatin1String(picture_file::info(type).extension);
 }
 
-QString bmpSaveName(const QString& typed, QString* refusal) {
+QString saveName(const QString& typed, picture_file::ImageType type, QString* refusal) {
     auto refuse = [refusal](const QString& why) {
         if (refusal) {
             *refusal = why;
@@ -30,7 +30,7 @@ QString bmpSaveName(const QString& typed, QString* refusal) {
                                      "janela e digite só o nome do arquivo.")
                           .arg(typed));
     }
-    const QString name = bmpFileName(typed);
+    const QString name = fileNameFor(typed, type);
     const QByteArray encoded = QFile::encodeName(name);
     if (name.contains(QChar(0)) || QFile::decodeName(encoded) != name) {
         return refuse(QStringLiteral("O nome \"%1\" tem caracteres que não podem fazer parte do "

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "editor/canvas.h"
+#include "editor/canvas_layout.h"
 #include "editor/canvas_stamp.h"
 #include "editor/editor_window.h"
 #include "editor/mouse_hook.h"
@@ -90,9 +91,10 @@ bool TextTool::onTextPicMouse(QMouseEvent* event) {
 
 void TextTool::printTextBox() {
     // The canvas point under the frame: the canvas's offsets in the viewport take scrolling into
-    // account, and the viewport lies 270 twips below the top of the main frame.
+    // account, and the viewport lies below the toolbar, 30 twips higher than the frame's text.
     const int x = units::tw(editor_->fraText->x()) - units::tw(editor_->PicDrawBox->x());
-    const int y = units::tw(editor_->fraText->y()) - units::tw(editor_->PicDrawBox->y()) - 300;
+    const int y = units::tw(editor_->fraText->y()) - units::tw(editor_->PicDrawBox->y()) -
+                  (kViewportTopTw + 30);
     // Dragging the box cleared historyLocked already: the step is recorded as it stands.
     // Logical pixels on the screen, picture pixels on the canvas.
     const qreal s = editor_->PicDrawBox->scale();

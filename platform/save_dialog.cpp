@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace platform {
 
@@ -43,7 +44,8 @@ public:
             return;
         }
         QString refusal;
-        const QString name = request_.fileName(typed, &refusal);
+        const int filter = std::max<int>(0, nameFilters().indexOf(selectedNameFilter()));
+        const QString name = request_.fileName(typed, filter, &refusal);
         if (name.isEmpty()) {
             QMessageBox::warning(this, windowTitle(), refusal);
             return;

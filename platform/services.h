@@ -22,10 +22,13 @@ enum class MessageIcon { Information, Critical };
 // What the save-file dialog shows, and the file name it writes for a name typed into it.
 struct SaveDialogRequest {
     QString title;
-    QString filter;  // e.g. "Bitmap Files (*.bmp)"
-    // The file name written in the folder the dialog shows for the name typed; an empty text,
-    // with the reason in `refusal`, for a name that cannot be taken as typed.
-    std::function<QString(const QString& typed, QString* refusal)> fileName;
+    // The file types offered, in Qt's form: "Bitmap Files (*.bmp)", several separated by ";;";
+    // the first is chosen at first.
+    QString filter;
+    // The file name written in the folder the dialog shows for the name typed with the filter
+    // at that index chosen; an empty text, with the reason in `refusal`, for a name that cannot
+    // be taken as typed.
+    std::function<QString(const QString& typed, int filter, QString* refusal)> fileName;
 };
 
 // What the font dialog gave back: the font shown when it closed, and whether the user confirmed.

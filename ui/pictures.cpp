@@ -5,20 +5,13 @@
 #include <QPainterPath>
 #include <functional>
 
+#include "ui/picture_ink.h"
+
 namespace pictures {
 
 namespace {
 
-const QColor kInk(0x33, 0x41, 0x55);     // slate: outlines and glyphs
-const QColor kAccent(0x25, 0x63, 0xeb);  // blue: the one highlight of each picture
-const QColor kLight(0xff, 0xff, 0xff);
-
-// Every picture is drawn on a 24 x 24 grid and scaled to the size asked for.
-using Painter = std::function<void(QPainter&)>;
-
-QPen inkPen(qreal width = 2.0) {
-    return QPen(kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
+using namespace ink;
 
 void viewfinder(QPainter& p) {
     p.setPen(inkPen(2.2));
@@ -361,7 +354,15 @@ QIcon programIcon() {
 
 QPixmap button(const QString& name, int size) {
     const auto it = painters().find(name);
-    return it == painters().end() ? QPixmap() : render(*it, size);
+    if (it != painters().end()) {
+        return render(*it, size);
+    }
+    for (const ink::NamedPainter& tool : ink::canvasToolPainters()) {
+        if (name == QLatin1String(tool.name)) {
+            return render(tool.paint, size);
+        }
+    }
+    return QPixmap();
 }
 
 }  // namespace pictures

@@ -15,8 +15,9 @@ QPixmap programIconPixmap(int size);
 
 // A button picture by name, size x size pixels. Names: "capture", "mini", "tray", "position",
 // "config", "help", "about", "save", and the editor's "pen", "bucket", "text", "stickers",
-// "growup", "growdown", "clipboard", "reset", "rotate", "close". An unknown name gives an
-// empty picture.
+// "growup", "growdown", "clipboard", "reset", "rotate", "close", the canvas tools' "line",
+// "arrow", "rectangle", "ellipse", "marker", "pixelate", "number", "crop", and "down", the
+// backdrop of the tool in use. An unknown name gives an empty picture.
 QPixmap button(const QString& name, int size);
 
 }  // namespace pictures

@@ -24,4 +24,9 @@ public:
     // std::bad_alloc when memory runs out, with the canvas left as it was.
     virtual void restoreState(const TiledSnapshot& picture, int canvasHeight,
                               std::optional<int> windowHeight) = 0;
+
+    // The number the number tool stamps next. A step keeps it with the picture, so that an undo
+    // takes a stamped number back.
+    virtual int nextNumber() const { return 1; }
+    virtual void setNextNumber(int) {}
 };

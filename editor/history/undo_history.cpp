@@ -8,6 +8,7 @@ UndoHistory::Record UndoHistory::snapshot(const HistoryTarget& target,
     Record r;
     r.picture = TiledSnapshot::take(target.canvasPicture(), &last_);
     r.boxHeight = target.canvasHeightTw();
+    r.nextNumber = target.nextNumber();
     // A maximised window's height says nothing about the editor's own height: keep what the
     // slot held.
     r.formHeight = target.maximised() ? previous.formHeight : target.windowHeightTw();
@@ -21,6 +22,7 @@ void UndoHistory::restore(const Record& r, HistoryTarget& target) {
         windowHeight = r.formHeight;
     }
     target.restoreState(r.picture, r.boxHeight, windowHeight);
+    target.setNextNumber(r.nextNumber);
     last_ = r.picture;
 }
 

@@ -22,6 +22,7 @@ public:
         TiledSnapshot picture;
         int boxHeight = 0;   // canvas height, twips
         int formHeight = 0;  // window height, twips; 0 until one is recorded
+        int nextNumber = 1;  // the number tool's next number
     };
 
     // Records the canvas as the newest step; the oldest step goes when all 100 are taken. Steps

@@ -4,52 +4,17 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPainter>
 #include <QThread>
 #include <optional>
 
 #include "desktop/capture_desktop.h"
+#include "desktop/screen_pictures.h"
 #include "support/test_pattern.h"
-#include "ui/pictures.h"
 
 namespace {
 
 constexpr QRgb kBlack = 0xff000000;
 constexpr QRgb kWhite = 0xffffffff;
-
-// A toolbar picture as it shows on the white toolbar.
-QImage toolPicture(const char* name) {
-    QImage image(14, 14, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.drawPixmap(0, 0, pictures::button(QString::fromLatin1(name), 14));
-    return image;
-}
-
-bool sameWithin(QRgb a, QRgb b, int tolerance) {
-    return std::abs(qRed(a) - qRed(b)) <= tolerance &&
-           std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
-           std::abs(qBlue(a) - qBlue(b)) <= tolerance;
-}
-
-// The top-left corner of `picture` within `area` of the screen.
-std::optional<QPoint> findTool(const QImage& screen, const QRect& area, const QImage& picture) {
-    const QRect inside = area.intersected(screen.rect());
-    for (int y = inside.top(); y + picture.height() <= inside.bottom() + 1; ++y) {
-        for (int x = inside.left(); x + picture.width() <= inside.right() + 1; ++x) {
-            bool match = true;
-            for (int j = 0; match && j < picture.height(); ++j) {
-                for (int i = 0; match && i < picture.width(); ++i) {
-                    match = sameWithin(screen.pixel(x + i, y + j), picture.pixel(i, j), 8);
-                }
-            }
-            if (match) {
-                return QPoint(x, y);
-            }
-        }
-    }
-    return std::nullopt;
-}
 
 TEST(EditorToolsDesktop, OutlineFillSaveWithCtrlSAndCopyWithCtrlC) {
     CaptureDesktop d;
@@ -67,14 +32,15 @@ TEST(EditorToolsDesktop, OutlineFillSaveWithCtrlSAndCopyWithCtrlC) {
     d.drag(at(box.bottomRight()), at(box.bottomLeft()));
     d.drag(at(box.bottomLeft()), at(box.topLeft()));
 
-    // The fill mode, from the pen button above the canvas, then a click inside.
-    const QRect toolbar(canvas->x() - 200, canvas->y() - 40, size.width() + 400, 40);
-    const auto pen = findTool(d.desktop().screenshot(), toolbar, toolPicture("pen"));
+    // The fill mode, from the pen button above the canvas (pressed: the tool in use), then a
+    // click inside.
+    const QRect toolbar(canvas->x() - 200, canvas->y() - 45, size.width() + 400, 45);
+    const auto pen = findTool(d.desktop().screenshot(), toolbar, toolPicture("pen", true));
     ASSERT_TRUE(pen.has_value());
     d.click(*pen + QPoint(7, 7));
     ASSERT_TRUE(waitUntil([&] {
         return findTool(d.desktop().screenshot(), QRect(*pen - QPoint(3, 3), QSize(20, 20)),
-                        toolPicture("bucket"))
+                        toolPicture("bucket", true))
             .has_value();
     }));
     d.click(at({200, 150}));

@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "editor/save_name.h"
+#include "editor/save_copy.h"
 #include "platform/colour_dialog.h"
 #include "platform/save_dialog.h"
 
@@ -69,7 +69,7 @@ TEST(ColourDialog, PresetWithSixteenBlackCustomColoursEveryTime) {
     EXPECT_FALSE(platform::realChooseColor(nullptr, Qt::white).has_value());
 }
 
-const platform::SaveDialogRequest kBmp{"Salvar Imagem", "Bitmap Files (*.bmp)", &bmpSaveName};
+const platform::SaveDialogRequest kSave = saveRequest();
 
 // Types `name` into the dialog's name box and presses Enter, as a user does.
 void typeName(QFileDialog* d, const QString& name) {
@@ -78,23 +78,38 @@ void typeName(QFileDialog* d, const QString& name) {
     QTest::keyClick(box, Qt::Key_Return);
 }
 
-TEST(SaveDialog, TitleFilterAndTheBmpRuleOnTheNameTyped) {
+TEST(SaveDialog, TitleFiltersBmpFirstAndTheRuleOfTheTypeChosenOnTheNameTyped) {
     runAgainAfterAnEndedProgram();
     QTemporaryDir dir;
-    QString title;
+    QString title, selected;
     QStringList filters;
     whenShown<QFileDialog>([&](QFileDialog* d) {
         title = d->windowTitle();
         filters = d->nameFilters();
+        selected = d->selectedNameFilter();
         d->setDirectory(dir.path());
         typeName(d, "foto");
     });
-    EXPECT_EQ(platform::realChooseSaveFile(nullptr, kBmp), dir.filePath("foto.bmp"));
+    EXPECT_EQ(platform::realChooseSaveFile(nullptr, kSave), dir.filePath("foto.bmp"));
     EXPECT_EQ(title, "Salvar Imagem");
-    EXPECT_EQ(filters, QStringList{"Bitmap Files (*.bmp)"});
+    EXPECT_EQ(filters, (QStringList{"Bitmap Files (*.bmp)", "PNG (*.png)", "JPEG (*.jpg *.jpeg)"}));
+    EXPECT_EQ(selected, "Bitmap Files (*.bmp)");
+
+    for (const auto& [filter, typed, written] :
+         {std::tuple{"PNG (*.png)", "foto", "foto.png"},
+          {"PNG (*.png)", "foto.bmp", "foto.bmp.png"},
+          {"JPEG (*.jpg *.jpeg)", "foto", "foto.jpg"},
+          {"JPEG (*.jpg *.jpeg)", "foto.JPEG", "foto.JPEG"}}) {
+        whenShown<QFileDialog>([&](QFileDialog* d) {
+            d->setDirectory(dir.path());
+            d->selectNameFilter(filter);
+            typeName(d, typed);
+        });
+        EXPECT_EQ(platform::realChooseSaveFile(nullptr, kSave), dir.filePath(written)) << typed;
+    }
 
     whenShown<QFileDialog>([](QFileDialog* d) { d->reject(); });
-    EXPECT_EQ(platform::realChooseSaveFile(nullptr, kBmp), QString());
+    EXPECT_EQ(platform::realChooseSaveFile(nullptr, kSave), QString());
 }
 
 TEST(SaveDialog, TheNameTypedIsTakenLiterallyInTheFolderShownOrRefused) {
@@ -112,7 +127,7 @@ TEST(SaveDialog, TheNameTypedIsTakenLiterallyInTheFolderShownOrRefused) {
         openAfterRefusal = d->isVisible();
         typeName(d, "nota \"final\" 2");  // Qt's own reading would make it final.bmp
     });
-    EXPECT_EQ(platform::realChooseSaveFile(nullptr, kBmp), dir.filePath("nota \"final\" 2.bmp"));
+    EXPECT_EQ(platform::realChooseSaveFile(nullptr, kSave), dir.filePath("nota \"final\" 2.bmp"));
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].contains("não pode conter \"/\"")) << told[0].toStdString();
     EXPECT_TRUE(openAfterRefusal);
@@ -137,7 +152,7 @@ TEST(SaveDialog, AsksAboutTheFileThatWillReallyBeWritten) {
             openAfterNo = openAfterNo || d->isVisible();
         }
     });
-    EXPECT_EQ(platform::realChooseSaveFile(nullptr, kBmp), dir.filePath("foto.png.bmp"));
+    EXPECT_EQ(platform::realChooseSaveFile(nullptr, kSave), dir.filePath("foto.png.bmp"));
     ASSERT_EQ(asked.size(), 2);
     EXPECT_EQ(asked[0], "O arquivo \"foto.png.bmp\" já existe.\nDeseja substituí-lo?");
     EXPECT_TRUE(openAfterNo);

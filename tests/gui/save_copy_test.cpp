@@ -16,16 +16,16 @@ protected:
     using ClipboardFn = decltype(platform::Services::putImageOnClipboard);
 
     SaveCopy()
-        : saveGuard_(platform::services().chooseSaveFile,
-                     [this](QWidget*, const platform::SaveDialogRequest& request) {
-                         // As the dialog does: the folder shown, the request's name for what
-                         // was typed.
-                         asked.push_back(request);
-                         const QFileInfo typed(answer);
-                         const QString name = request.fileName(typed.fileName(), nullptr);
-                         return answer.isEmpty() || name.isEmpty() ? QString()
-                                                                   : typed.path() + "/" + name;
-                     }),
+        : saveGuard_(
+              platform::services().chooseSaveFile,
+              [this](QWidget*, const platform::SaveDialogRequest& request) {
+                  // As the dialog does: the folder shown, the request's name for what
+                  // was typed.
+                  asked.push_back(request);
+                  const QFileInfo typed(answer);
+                  const QString name = request.fileName(typed.fileName(), filterChosen, nullptr);
+                  return answer.isEmpty() || name.isEmpty() ? QString() : typed.path() + "/" + name;
+              }),
           clipboardGuard_(platform::services().putImageOnClipboard,
                           [this](const QImage& image, QString* error) {
                               copied.push_back(image);
@@ -43,7 +43,8 @@ protected:
     LC_Form8_aviso* notice() { return Forms::instance().ifLoaded<LC_Form8_aviso>(); }
 
     QTemporaryDir dir;
-    QString answer;  // the folder and name typed into the save dialog; empty: cancelled
+    QString answer;        // the folder and name typed into the save dialog; empty: cancelled
+    int filterChosen = 0;  // the file type chosen there: BMP, PNG, JPEG
     std::vector<platform::SaveDialogRequest> asked;
     std::vector<QImage> copied;
     bool clipboardWorks = true;
@@ -63,8 +64,8 @@ TEST_F(SaveCopy, SaveWritesTheWholeCanvasAndShowsTheNoticeOverTheEditor) {
 
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].title, "Salvar Imagem");
-    EXPECT_EQ(asked[0].filter, "Bitmap Files (*.bmp)");
-    EXPECT_EQ(asked[0].fileName("foto.png", nullptr), "foto.png.bmp");
+    EXPECT_EQ(asked[0].filter, "Bitmap Files (*.bmp);;PNG (*.png);;JPEG (*.jpg *.jpeg)");
+    EXPECT_EQ(asked[0].fileName("foto.png", 0, nullptr), "foto.png.bmp");
     const QImage saved(dir.filePath("foto.bmp"));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), editor->canvasImage());
     EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
@@ -91,6 +92,23 @@ TEST_F(SaveCopy, NamesGetTheBmpSuffixByTheRule) {
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("b.BMP")));
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("c.Bmp")));
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("bmp.bmp")));
+}
+
+TEST_F(SaveCopy, TheTypeChosenInTheDialogIsTheTypeWritten) {
+    for (const auto& [filter, file, magic] : {std::tuple{1, "foto.png", QByteArray("\x89PNG")},
+                                              {2, "foto.jpg", QByteArray("\xff\xd8\xff")}}) {
+        filterChosen = filter;
+        answer = dir.filePath("foto");
+        editor->btnSave->clicked();
+        QFile written(dir.filePath(file));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << file;
+        EXPECT_TRUE(written.read(4).startsWith(magic)) << file;
+        EXPECT_EQ(QImage(dir.filePath(file)).size(), editor->canvasImage().size());
+    }
+    EXPECT_EQ(QImage(dir.filePath("foto.png")).convertToFormat(QImage::Format_RGB32),
+              editor->canvasImage());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("foto.bmp")));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
 }
 
 TEST_F(SaveCopy, CancelledDialogEndsQuietly) {

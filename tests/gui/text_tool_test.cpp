@@ -38,7 +38,8 @@ protected:
     // The canvas as it should be after printing the box's text at the frame's place.
     QImage expectedStamp(const QImage& before, const QFont& font) {
         const int x = units::tw(editor->fraText->x()) - units::tw(canvas()->x());
-        const int y = units::tw(editor->fraText->y()) - units::tw(canvas()->y()) - 300;
+        // The viewport lies 540 twips down, under the toolbar's two rows.
+        const int y = units::tw(editor->fraText->y()) - units::tw(canvas()->y()) - 570;
         QImage expected = before;
         canvas_stamp::printText(expected, QPoint(units::px(x), units::px(y)), box()->text(), font,
                                 canvas()->foreColor());
@@ -254,6 +255,8 @@ TEST_F(TextTool, TheStampUsesTheFontChosenInTheDialogAndTheBoxShowsIt) {
 
     clickText(Qt::ShiftModifier);
     box()->setText(QStringLiteral("Ab"));
+    // Over the canvas, below the toolbar's two rows.
+    editor->fraText->move(editor->fraText->x(), editor->PicOuter->y() + 10);
     const QImage before = canvas()->image();
     const QImage expected = expectedStamp(before, chosen);
     ASSERT_NE(expected, expectedStamp(before, arial10()));

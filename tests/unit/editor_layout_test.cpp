@@ -16,17 +16,18 @@ CanvasLayoutInput input(int canvasW, int canvasH, int clientW, int clientH) {
 }
 
 TEST(LayoutCanvas, ACanvasThatFitsNeedsNoBar) {
-    const CanvasLayout l = layoutCanvas(input(5000, 3000, 5000, 3270));
+    // The viewport lies under the toolbar's two rows, 540 twips.
+    const CanvasLayout l = layoutCanvas(input(5000, 3000, 5000, 3540));
     EXPECT_FALSE(l.hBar.shown);
     EXPECT_FALSE(l.vBar.shown);
-    EXPECT_EQ(l.viewport, QRect(0, 270, 5000, 3000));
+    EXPECT_EQ(l.viewport, QRect(0, 540, 5000, 3000));
 }
 
 TEST(LayoutCanvas, AWideCanvasGetsTheHorizontalBarWithItsOffsets) {
     const CanvasLayout l = layoutCanvas(input(9000, 2000, 6000, 4000));
     ASSERT_TRUE(l.hBar.shown);
     EXPECT_FALSE(l.vBar.shown);
-    EXPECT_EQ(l.viewport, QRect(0, 270, 6000, 4000 - 270 - 255));
+    EXPECT_EQ(l.viewport, QRect(0, 540, 6000, 4000 - 540 - 255));
     EXPECT_EQ(l.hBar.geometry, QRect(0, 4000 - 255, 6000, 255));
     EXPECT_EQ(l.hBar.max, -3000);
     EXPECT_EQ(l.hBar.largeChange, 6000);
@@ -38,11 +39,11 @@ TEST(LayoutCanvas, TheVerticalBarCanStealTheWidthTheCanvasNeeded) {
     const CanvasLayout l = layoutCanvas(input(5900, 9000, 6000, 5000));
     ASSERT_TRUE(l.vBar.shown);
     ASSERT_TRUE(l.hBar.shown);
-    EXPECT_EQ(l.viewport, QRect(0, 270, 5745, 5000 - 270 - 255));
-    EXPECT_EQ(l.vBar.geometry, QRect(5745, 270, 255, 4475));
-    EXPECT_EQ(l.vBar.max, 4475 - 9000);
+    EXPECT_EQ(l.viewport, QRect(0, 540, 5745, 5000 - 540 - 255));
+    EXPECT_EQ(l.vBar.geometry, QRect(5745, 540, 255, 4205));
+    EXPECT_EQ(l.vBar.max, 4205 - 9000);
     EXPECT_EQ(l.hBar.max, 5745 - 5900);
-    EXPECT_EQ(l.vBar.smallChange, 895);
+    EXPECT_EQ(l.vBar.smallChange, 841);
 
     // With room for the bar as well, only the vertical one shows.
     const CanvasLayout roomy = layoutCanvas(input(5700, 9000, 6000, 5000));

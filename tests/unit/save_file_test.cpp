@@ -13,38 +13,54 @@
 #include <random>
 
 #include "editor/bmp_file.h"
+#include "editor/picture_file.h"
 #include "editor/save_name.h"
 #include "platform/atomic_file.h"
 #include "platform/services.h"
 
 namespace {
 
+using picture_file::ImageType::Bmp;
+
 TEST(SaveName, BmpInAnyCaseIsKeptEverythingElseGetsTheSuffix) {
-    EXPECT_EQ(bmpFileName("foto"), "foto.bmp");
-    EXPECT_EQ(bmpFileName("foto.BMP"), "foto.BMP");
-    EXPECT_EQ(bmpFileName("foto.Bmp"), "foto.Bmp");
-    EXPECT_EQ(bmpFileName("/home/u/foto.bmp"), "/home/u/foto.bmp");
-    EXPECT_EQ(bmpFileName("foto.png"), "foto.png.bmp");
-    EXPECT_EQ(bmpFileName("foto.bmpx"), "foto.bmpx.bmp");
-    EXPECT_EQ(bmpFileName("fotobmp"), "fotobmp.bmp");
-    EXPECT_EQ(bmpFileName("bmp"), "bmp.bmp");  // shorter than four characters
-    EXPECT_EQ(bmpFileName("a"), "a.bmp");
-    EXPECT_EQ(bmpFileName(".bmp"), ".bmp");
+    EXPECT_EQ(fileNameFor("foto", Bmp), "foto.bmp");
+    EXPECT_EQ(fileNameFor("foto.BMP", Bmp), "foto.BMP");
+    EXPECT_EQ(fileNameFor("foto.Bmp", Bmp), "foto.Bmp");
+    EXPECT_EQ(fileNameFor("/home/u/foto.bmp", Bmp), "/home/u/foto.bmp");
+    EXPECT_EQ(fileNameFor("foto.png", Bmp), "foto.png.bmp");
+    EXPECT_EQ(fileNameFor("foto.bmpx", Bmp), "foto.bmpx.bmp");
+    EXPECT_EQ(fileNameFor("fotobmp", Bmp), "fotobmp.bmp");
+    EXPECT_EQ(fileNameFor("bmp", Bmp), "bmp.bmp");  // shorter than four characters
+    EXPECT_EQ(fileNameFor("a", Bmp), "a.bmp");
+    EXPECT_EQ(fileNameFor(".bmp", Bmp), ".bmp");
+}
+
+TEST(SaveName, PngAndJpegKeepTheirOwnExtensionsAndAddTheirs) {
+    using picture_file::ImageType;
+    EXPECT_EQ(fileNameFor("foto", ImageType::Png), "foto.png");
+    EXPECT_EQ(fileNameFor("foto.PNG", ImageType::Png), "foto.PNG");
+    EXPECT_EQ(fileNameFor("foto.bmp", ImageType::Png), "foto.bmp.png");
+    EXPECT_EQ(fileNameFor("foto", ImageType::Jpeg), "foto.jpg");
+    EXPECT_EQ(fileNameFor("foto.Jpeg", ImageType::Jpeg), "foto.Jpeg");
+    EXPECT_EQ(fileNameFor("foto.JPG", ImageType::Jpeg), "foto.JPG");
+    EXPECT_EQ(fileNameFor("foto.png", ImageType::Jpeg), "foto.png.jpg");
+    EXPECT_EQ(picture_file::typeOfName("a.png.jpeg"), ImageType::Jpeg);
+    EXPECT_EQ(picture_file::typeOfName("a.gif"), std::nullopt);
 }
 
 TEST(SaveName, TypedNamesAreTakenLiterallyOrRefused) {
     QString why;
     for (const QString& typed : QStringList{"a\"b\"c", "~foto", " foto ", "a\\b", "nota:1"}) {
-        EXPECT_EQ(bmpSaveName(typed, &why), typed + ".bmp") << typed.toStdString();
+        EXPECT_EQ(saveName(typed, Bmp, &why), typed + ".bmp") << typed.toStdString();
     }
-    EXPECT_EQ(bmpSaveName("foto.png", &why), "foto.png.bmp");
+    EXPECT_EQ(saveName("foto.png", Bmp, &why), "foto.png.bmp");
     // The limit counts the name with its extension, in bytes: 251 letters fit.
-    EXPECT_EQ(bmpSaveName(QString(251, QChar('x')), &why).size(), 255);
+    EXPECT_EQ(saveName(QString(251, QChar('x')), Bmp, &why).size(), 255);
     for (const QString& typed :
          QStringList{"", ".", "..", "pasta/foto", "/tmp/foto", QString(252, QChar('x')),
                      QString(126, QChar(0xe7)), QString("a") + QChar(0) + "b"}) {
         why.clear();
-        EXPECT_TRUE(bmpSaveName(typed, &why).isEmpty() && !why.isEmpty()) << typed.toStdString();
+        EXPECT_TRUE(saveName(typed, Bmp, &why).isEmpty() && !why.isEmpty()) << typed.toStdString();
     }
 }
 
@@ -90,6 +106,36 @@ TEST_F(SaveFile, ASavedFileReadsBackAsTheCanvasPixels) {
     ASSERT_TRUE(bmp_file::save(rgb888, path("888.bmp"), nullptr));
     EXPECT_EQ(QImage(path("888.bmp")).pixel(4, 3), qRgb(10, 20, 30));
     EXPECT_EQ(entries(dir.path()).filter(".tmp"), QStringList());
+}
+
+TEST_F(SaveFile, EachTypeRoundTripsThroughOneWriterAndLeavesNoTemporaryFile) {
+    using picture_file::ImageType;
+    const QImage canvas = noisePicture(61, 37);
+    QImage smooth(61, 37, QImage::Format_RGB32);  // JPEG loses detail, not colours
+    smooth.fill(QColor(200, 120, 40));
+    for (const auto& [type, name, format, magic] :
+         {std::tuple{ImageType::Bmp, "r.bmp", "BMP", QByteArray("BM")},
+          {ImageType::Png, "r.png", "PNG", QByteArray("\x89PNG")},
+          {ImageType::Jpeg, "r.jpg", "JPEG", QByteArray("\xff\xd8\xff")}}) {
+        const QImage& picture = type == ImageType::Jpeg ? smooth : canvas;
+        QString reason;
+        ASSERT_TRUE(picture_file::save(picture, path(name), type, &reason)) << reason.toStdString();
+        EXPECT_TRUE(read(path(name)).startsWith(magic)) << name;
+        const QImage back = QImage(path(name), format).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(back.size(), picture.size()) << name;
+        if (type == ImageType::Jpeg) {
+            const QRgb p = back.pixel(30, 18);
+            EXPECT_LE(std::abs(qRed(p) - 200) + std::abs(qGreen(p) - 120) + std::abs(qBlue(p) - 40),
+                      6);
+        } else {
+            EXPECT_EQ(back, picture) << name;
+        }
+    }
+    EXPECT_EQ(entries(dir.path()).filter(".tmp"), QStringList());
+    // A PNG that cannot be written leaves no file and says why, in Portuguese.
+    QString reason;
+    EXPECT_FALSE(picture_file::save(canvas, path("nao/existe/x.png"), ImageType::Png, &reason));
+    EXPECT_TRUE(reason.contains("não existe")) << reason.toStdString();
 }
 
 TEST_F(SaveFile, HeaderDescribesABottomUpThirtyTwoBitPicture) {
