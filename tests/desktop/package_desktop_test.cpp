@@ -96,6 +96,7 @@ TEST(PackageDesktop, UnpackedProgramRunsWithTheUsersOwnSettingsAndItsDocuments) 
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.contains("Versão: " + package.version() + " "))
         << version.out.toStdString() << " / " << package.version().toStdString();
+    EXPECT_TRUE(program.runAgain({"--help"}).out.startsWith("Uso: lumacap [opções]"));
 
     program.start();
     auto main = program.waitForWindow();
