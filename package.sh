@@ -11,6 +11,7 @@ deb=$(make_package build)
 cp "$deb" .
 deb=$(basename "$deb")
 echo "Made $PWD/$deb"
-echo "lintian:"
+echo "lintian (errors fail; its warnings and notes, if any, follow):"
 lintian --fail-on error --info "$deb"
+echo "lintian: no errors"
 echo "Install it with: sudo apt install ./$deb"
