@@ -43,17 +43,19 @@ QString madeFromTemplate(const QString& file, const QString& templateFile) {
     return file;
 }
 
-}  // namespace
-
+// The user's own settings file.
 QString userFile() {
     return platform::configHome() + QStringLiteral("/lumacap") +
            QLatin1String(LC_Mod1_BD::kFolder) + QLatin1String(LC_Mod1_BD::kFileName);
 }
 
+// The file beside the program (or its template, in a system install).
 QString besideProgram(const platform::ProgramLayout& layout) {
     return layout.dataDir + QLatin1String(LC_Mod1_BD::kFolder) +
            QLatin1String(LC_Mod1_BD::kFileName);
 }
+
+}  // namespace
 
 QString forRun(const platform::ProgramLayout& layout) {
     const QString beside = besideProgram(layout);
