@@ -166,9 +166,9 @@ Parsed parse(const QStringList& arguments) {
     return {c, {}};
 }
 
-QString helpText() {
-    return QStringLiteral(
-        "Uso: Lumacap [opções]\n"
+QString helpText(const QString& command) {
+    const QString text = QStringLiteral(
+        "Uso: %1 [opções]\n"
         "\n"
         "Captura de tela. Sem opções, abre o Lumacap, ou traz para a frente o que já está\n"
         "aberto (também da bandeja). Com o Lumacap aberto, as opções são levadas a ele.\n"
@@ -190,6 +190,7 @@ QString helpText() {
         "                        outro programa já a tem, diz qual é o problema\n"
         "\n"
         "Saída: 0 feito, 1 falhou, 2 opções inválidas (nada foi feito).\n");
+    return text.arg(command);
 }
 
 QString versionText() {

@@ -37,8 +37,8 @@ struct Parsed {
 // Reads the arguments after the program's name.
 Parsed parse(const QStringList& arguments);
 
-// The text of --help and the line of --version.
-QString helpText();
+// The text of --help, for the program started as `command`, and the line of --version.
+QString helpText(const QString& command);
 QString versionText();
 
 }  // namespace command_line

@@ -1,7 +1,8 @@
 // `Lumacap`: the program users start. It reads the arguments and settles who is the running
 // copy with nothing but Qt Core loaded, so that a second start hands its work over in a few
 // milliseconds; a start that is to become the running copy goes on as `lumacap-gui`, which
-// replaces this process (same process id, same arguments, the lock still held).
+// replaces this process (same process id, same arguments, the lock still held). It lies beside
+// `lumacap-gui` in the portable layout, and is /usr/bin/lumacap in the system one.
 #include <unistd.h>
 
 #include <QByteArray>
@@ -14,6 +15,7 @@
 
 #include "app/single_instance.h"
 #include "app/start_steps.h"
+#include "platform/program_layout.h"
 
 int main(int argc, char* argv[]) {
     const start_steps::Reading reading = start_steps::readArguments(argc, argv);
@@ -32,7 +34,7 @@ int main(int argc, char* argv[]) {
     ::setenv(start_steps::kHandOffVariable, instance.handOff().constData(), 1);
     const QString self = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
     const QByteArray program =
-        QFile::encodeName(QFileInfo(self).absolutePath() + QStringLiteral("/lumacap-gui"));
+        QFile::encodeName(platform::guiProgramBeside(QFileInfo(self).absolutePath()));
     ::execv(program.constData(), argv);
     std::fprintf(stderr, "Lumacap: não foi possível iniciar %s: %s.\n", program.constData(),
                  std::strerror(errno));

@@ -12,9 +12,10 @@
 
 int startProgram(const QString& dir) {
     platform::watchPointer();  // the pointer's device pixels, at any density
-    platform::setProgramDir(dir);
-    LC_Mod1_BD::SetDatabasePath(dir);
+    const platform::ProgramLayout layout = platform::layoutAround(dir);
+    platform::setProgramLayout(layout);
     try {
+        LC_Mod1_BD::SetDatabasePath(layout);
         if (!Forms::instance().get<LC_Form1_Ini>()) {
             return 1;  // asked to start while ending: nothing to show
         }

@@ -1,6 +1,7 @@
 #include "app/start_steps.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 #include "app/instance_client.h"
@@ -9,22 +10,26 @@
 namespace start_steps {
 
 Reading readArguments(int argc, char* argv[]) {
+    // The name the user typed: Lumacap in the portable folder, lumacap once installed.
+    const QString command = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName()
+                                     : QStringLiteral("lumacap");
     Reading r;
     for (int i = 1; i < argc; ++i) {
         r.arguments << QString::fromLocal8Bit(argv[i]);
     }
     const auto parsed = command_line::parse(r.arguments);
     if (!parsed.command) {
-        std::fprintf(stderr, "Lumacap: %s.\nVeja as opções com: Lumacap --help\n",
-                     parsed.error.toLocal8Bit().constData());
+        std::fprintf(stderr, "Lumacap: %s.\nVeja as opções com: %s --help\n",
+                     parsed.error.toLocal8Bit().constData(), command.toLocal8Bit().constData());
         r.status = command_line::kUsageStatus;
         return r;
     }
     if (parsed.command->help || parsed.command->version) {
-        std::fputs((parsed.command->help ? command_line::helpText() : command_line::versionText())
-                       .toLocal8Bit()
-                       .constData(),
-                   stdout);
+        std::fputs(
+            (parsed.command->help ? command_line::helpText(command) : command_line::versionText())
+                .toLocal8Bit()
+                .constData(),
+            stdout);
         return r;
     }
     r.command = parsed.command->resolvedAgainst(QDir::currentPath());

@@ -14,7 +14,8 @@ inline constexpr char kSiteShownStart[] = "www.";
 inline constexpr char kSiteShownMiddle[] = "morvellsoftware";
 inline constexpr char kSiteShownEnd[] = ".com.br";
 
-inline constexpr char kVersionLine[] = "Versão: 1.0  -  Novembro/2024";
+// The version number is the build's (the project's version, which the package carries too).
+inline constexpr char kVersionLine[] = "Versão: " LUMACAP_VERSION "  -  Novembro/2024";
 inline constexpr char kCopyrightYear[] = "2024";
 
 }  // namespace maker_info

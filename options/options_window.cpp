@@ -173,8 +173,8 @@ void LC_Form4_config::btnUpdate_Click() {
     choice.startInTray = optMinimized1->isChecked();
     choice.hideToTaskbar = optTaskbar->isChecked();
     choice.startWithMainWindow = optMax->isChecked();
-    choice.program = platform::programDir() + QStringLiteral("/Lumacap");
-    choice.icon = platform::programDir() + QStringLiteral("/img/shortcut-icon.ico");
+    choice.program = platform::programLayout().command;
+    choice.icon = platform::programLayout().shortcutIcon;
     const OptionsResult r = applyOptions(choice, &LC_Mod1_BD::execute);
 
     m.lblDesktop = labels_.lblDesktop;

@@ -1,22 +1,30 @@
 #include "platform/program_dir.h"
 
 #include <QCoreApplication>
+#include <optional>
 
 namespace platform {
 
 namespace {
-QString& dirSlot() {
-    static QString dir;
-    return dir;
+std::optional<ProgramLayout>& layoutSlot() {
+    static std::optional<ProgramLayout> layout;
+    return layout;
 }
 }  // namespace
 
-QString programDir() {
-    return dirSlot().isEmpty() ? QCoreApplication::applicationDirPath() : dirSlot();
+const ProgramLayout& programLayout() {
+    if (!layoutSlot()) {
+        layoutSlot() = layoutAround(QCoreApplication::applicationDirPath());
+    }
+    return *layoutSlot();
 }
 
-void setProgramDir(const QString& dir) {
-    dirSlot() = dir;
+void setProgramLayout(const ProgramLayout& layout) {
+    layoutSlot() = layout;
+}
+
+QString programDir() {
+    return programLayout().dataDir;
 }
 
 }  // namespace platform

@@ -5,6 +5,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "platform/user_folders.h"
+
 namespace shortcuts {
 
 namespace {
@@ -40,13 +42,8 @@ QString folder(Kind kind) {
             return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
         case Kind::Menu:
             return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
-        case Kind::Startup: {
-            QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-            if (config.isEmpty()) {
-                config = QDir::homePath() + QStringLiteral("/.config");
-            }
-            return config + QStringLiteral("/autostart");
-        }
+        case Kind::Startup:
+            return platform::configHome() + QStringLiteral("/autostart");
     }
     return {};
 }
@@ -79,6 +76,7 @@ QString desktopEntry(const QString& program, const QString& icon) {
     constexpr Action actions[] = {{"capturar-selecao", "Capturar seleção", "selection"},
                                   {"capturar-area", "Capturar área", "area"},
                                   {"capturar-tela", "Capturar tela", "screen"}};
+    // One main category, so that a menu lists the program once.
     QString entry = QStringLiteral(
                         "[Desktop Entry]\n"
                         "Type=Application\n"
@@ -87,7 +85,8 @@ QString desktopEntry(const QString& program, const QString& icon) {
                         "Exec=%1\n"
                         "Icon=%2\n"
                         "Terminal=false\n"
-                        "Categories=Graphics;Utility;\n"
+                        "Categories=Graphics;\n"
+                        "Keywords=captura;tela;screenshot;print;\n"
                         "Actions=capturar-selecao;capturar-area;capturar-tela;\n")
                         .arg(exec, escapeString(icon));
     for (const Action& a : actions) {

@@ -1,6 +1,7 @@
 #include "settings/lc_mod1_bd.h"
 
 #include "settings/settings_error.h"
+#include "settings/settings_file.h"
 #include "settings/sqlite_db.h"
 #include "settings/statements.h"
 
@@ -9,8 +10,8 @@ QString& LC_Mod1_BD::path() {
     return p;
 }
 
-void LC_Mod1_BD::SetDatabasePath(const QString& programDir) {
-    path() = programDir + QLatin1String(kFolder) + QLatin1String(kFileName);
+void LC_Mod1_BD::SetDatabasePath(const platform::ProgramLayout& layout) {
+    path() = settings_file::forRun(layout);
 }
 
 QString LC_Mod1_BD::dbPath() {

@@ -338,6 +338,10 @@ QPixmap programIconPixmap(int size) {
     return render(programGlyph, size);
 }
 
+void paintProgramIcon(QPainter& p) {
+    programGlyph(p);
+}
+
 QIcon programIcon() {
     static const QIcon icon = [] {
         QIcon i;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPainter>
 #include <QPixmap>
 #include <QString>
 
@@ -12,6 +13,8 @@ namespace pictures {
 QIcon programIcon();
 // The program icon drawn at one size.
 QPixmap programIconPixmap(int size);
+// The program icon drawn on a 24 x 24 grid with any painter (the scalable icon is made so).
+void paintProgramIcon(QPainter& p);
 
 // A button picture by name, size x size pixels. Names: "capture", "mini", "tray", "position",
 // "config", "help", "about", "save", and the editor's "pen", "bucket", "text", "stickers",

@@ -3,6 +3,7 @@
 //   mkassets pdf <source.txt> <out.pdf>        a ReadMe document, from its text source
 //   mkassets icon <out.ico>                    the shortcut icon, from the program icon
 //   mkassets entry <program> <icon> <out>      the desktop entry shipped with the program
+//   mkassets icons <theme-dir> <name>          the program icon in an icon theme (hicolor)
 #include <sqlite3.h>
 
 #include <QFile>
@@ -14,6 +15,7 @@
 #include "info/maker_info.h"
 #include "platform/shortcut_files.h"
 #include "readme_pdf.h"
+#include "theme_icons.h"
 #include "ui/pictures.h"
 
 namespace {
@@ -81,6 +83,12 @@ int makeIcon(int argc, char* argv[], const QString& outPath) {
     return 0;
 }
 
+int makeThemeIcons(int argc, char* argv[], const QString& themeDir, const QString& name) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    return writeThemeIcons(themeDir, name) ? 0 : 1;
+}
+
 int makeEntry(const QString& program, const QString& icon, const QString& outPath) {
     QFile out(outPath);
     if (!out.open(QIODevice::WriteOnly) ||
@@ -107,10 +115,15 @@ int main(int argc, char* argv[]) {
         return makeEntry(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
                          QString::fromLocal8Bit(argv[4]));
     }
+    if (argc >= 4 && QByteArray(argv[1]) == "icons") {
+        return makeThemeIcons(argc, argv, QString::fromLocal8Bit(argv[2]),
+                              QString::fromLocal8Bit(argv[3]));
+    }
     std::fprintf(stderr,
                  "usage: mkassets settings <schema.sql> <out.mdb>\n"
                  "       mkassets pdf <source.txt> <out.pdf>\n"
                  "       mkassets icon <out.ico>\n"
-                 "       mkassets entry <program> <icon> <out.desktop>\n");
+                 "       mkassets entry <program> <icon> <out.desktop>\n"
+                 "       mkassets icons <theme-dir> <name>\n");
     return 2;
 }

@@ -1,6 +1,7 @@
 #include "desktop/desktop_harness.h"
 
 #include <signal.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,6 +14,7 @@
 namespace {
 
 const QString kDesktopDir = QStringLiteral(LUMACAP_DESKTOP_DIR);
+constexpr uid_t kNobody = 65534;  // also the group nogroup
 
 void sleepMs(int ms) {
     QThread::msleep(static_cast<unsigned long>(ms));
@@ -297,7 +299,34 @@ QImage PrivateDesktop::screenshot() const {
 }
 
 InstalledProgram::InstalledProgram(PrivateDesktop& desktop, const QString& folderName)
-    : desktop_(desktop), folder_(std::make_unique<TempProgramDir>(installDir(), folderName)) {}
+    : desktop_(desktop),
+      folder_(std::make_unique<TempProgramDir>(installDir(), folderName)),
+      command_(folder_->path() + QStringLiteral("/Lumacap")) {}
+
+InstalledProgram::InstalledProgram(PrivateDesktop& desktop, const SystemCommand& command)
+    : desktop_(desktop), command_(command.path), asNobody_(::geteuid() == 0) {
+    if (asNobody_ && ::chown(QFile::encodeName(home_.path()).constData(), kNobody, kNobody) != 0) {
+        throw std::runtime_error("cannot give the test HOME to nobody");
+    }
+}
+
+QString InstalledProgram::settingsFile() const {
+    return folder_ ? folder_->dbPath()
+                   : home_.path() + QStringLiteral("/.config/lumacap/BD/SO_Config.mdb");
+}
+
+void InstalledProgram::launch(QProcess& process, const QStringList& arguments) const {
+    process.setProcessEnvironment(environment());
+    if (asNobody_) {
+        process.start(
+            QStringLiteral("setpriv"),
+            QStringList{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                        QStringLiteral("--clear-groups"), QStringLiteral("--"), command_} +
+                arguments);
+    } else {
+        process.start(command_, arguments);
+    }
+}
 
 InstalledProgram::~InstalledProgram() {
     if (running()) {
@@ -313,6 +342,9 @@ QProcessEnvironment InstalledProgram::environment() const {
     QProcessEnvironment env = desktop_.environment();
     env.insert(QStringLiteral("HOME"), home_.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + QStringLiteral("/.config"));
+    if (!folder_) {
+        env.remove(QStringLiteral("XDG_CONFIG_HOME"));  // a system install finds ~/.config
+    }
     env.insert(QStringLiteral("XDG_DATA_HOME"), home_.path() + QStringLiteral("/.local/share"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home_.path());
     if (!pathPrefix_.isEmpty()) {
@@ -330,9 +362,8 @@ QProcessEnvironment InstalledProgram::environment() const {
 
 void InstalledProgram::start(const QStringList& arguments) {
     process_ = std::make_unique<QProcess>();
-    process_->setProcessEnvironment(environment());
     process_->setWorkingDirectory(home_.path());
-    process_->start(folder_->path() + QStringLiteral("/Lumacap"), arguments);
+    launch(*process_, arguments);
     if (!process_->waitForStarted()) {
         throw std::runtime_error("the program did not start");
     }
@@ -341,9 +372,8 @@ void InstalledProgram::start(const QStringList& arguments) {
 InstalledProgram::Run InstalledProgram::runAgain(const QStringList& arguments,
                                                  const QString& folder, int timeoutMs) const {
     QProcess p;
-    p.setProcessEnvironment(environment());
     p.setWorkingDirectory(folder.isEmpty() ? home_.path() : folder);
-    p.start(folder_->path() + QStringLiteral("/Lumacap"), arguments);
+    launch(p, arguments);
     Run run;
     if (!p.waitForFinished(timeoutMs)) {
         p.kill();

@@ -88,10 +88,19 @@ struct WindowInfo {
 class InstalledProgram {
 public:
     explicit InstalledProgram(PrivateDesktop& desktop, const QString& folderName = QString());
+    // The command of a system install (an unpacked package's usr/bin/lumacap), run as an
+    // ordinary user would: `nobody` when the tests run as root, who may write anywhere.
+    struct SystemCommand {
+        QString path;
+    };
+    InstalledProgram(PrivateDesktop& desktop, const SystemCommand& command);
     ~InstalledProgram();
 
+    // The copy's folder; only for a copy of the installed program.
     TempProgramDir& folder() { return *folder_; }
     QString home() const { return home_.path(); }
+    // The settings file this program uses: beside the copy, or the user's own.
+    QString settingsFile() const;
 
     // Puts `dir` first on the program's PATH (for stand-ins of desktop tools); before start().
     void prependPath(const QString& dir) { pathPrefix_ = dir; }
@@ -124,8 +133,12 @@ public:
     QStringList windows() const;
 
 private:
+    void launch(QProcess& process, const QStringList& arguments) const;
+
     PrivateDesktop& desktop_;
     std::unique_ptr<TempProgramDir> folder_;
+    QString command_;
+    bool asNobody_ = false;
     QTemporaryDir home_;
     std::unique_ptr<QProcess> process_;
     QString pathPrefix_;

@@ -9,49 +9,10 @@
 #include <QUrl>
 
 #include "desktop/desktop_harness.h"
+#include "desktop/stand_in_opener.h"
 #include "info/maker_info.h"
 
 namespace {
-
-// An xdg-open first on the program's PATH: one line "call N" per call, then "arg A" per argument.
-class StandInOpener {
-public:
-    StandInOpener() {
-        QFile script(dir_.filePath("xdg-open"));
-        script.open(QIODevice::WriteOnly);
-        script.write(
-            QStringLiteral("#!/bin/sh\n"
-                           "{ echo \"call $#\"; for a in \"$@\"; do echo \"arg $a\"; done; "
-                           "} >> '%1'\n")
-                .arg(log())
-                .toUtf8());
-        script.close();
-        script.setPermissions(script.permissions() | QFile::ExeOwner);
-    }
-    QString folder() const { return dir_.path(); }
-    QList<QStringList> calls() const {
-        QFile f(log());
-        QList<QStringList> result;
-        if (!f.open(QIODevice::ReadOnly)) {
-            return result;
-        }
-        for (const QString& line : QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)) {
-            if (line.startsWith("call ")) {
-                result << QStringList();
-            } else if (line.startsWith("arg ") && !result.isEmpty()) {
-                result.last() << line.mid(4);
-            }
-        }
-        return result;
-    }
-    bool waitForCalls(qsizetype n) const {
-        return waitUntil([&] { return calls().size() >= n; }, 5000);
-    }
-
-private:
-    QString log() const { return dir_.filePath("calls.log"); }
-    QTemporaryDir dir_;
-};
 
 void click(const PrivateDesktop& desktop, QPoint at) {
     desktop.run("xdotool",

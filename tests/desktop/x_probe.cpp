@@ -88,7 +88,7 @@ QString settingsField(const PrivateDesktop& desktop, InstalledProgram& program,
                       const QString& field) {
     return desktop
         .run(QStringLiteral("sqlite3"),
-             {program.folder().dbPath(),
+             {program.settingsFile(),
               QStringLiteral("SELECT \"%1\" FROM Tabela1 WHERE id=1").arg(field)})
         .trimmed();
 }

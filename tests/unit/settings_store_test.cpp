@@ -13,7 +13,7 @@ namespace {
 
 class SettingsStore : public ::testing::Test {
 protected:
-    void SetUp() override { LC_Mod1_BD::SetDatabasePath(dir.path()); }
+    void SetUp() override { LC_Mod1_BD::SetDatabasePath(platform::layoutAround(dir.path())); }
     TempProgramDir dir;
 };
 

@@ -9,28 +9,9 @@
 
 #include "options/options_apply.h"
 #include "settings/settings_error.h"
+#include "support/temp_home.h"
 
 namespace {
-
-class TempHome {
-public:
-    TempHome() {
-        saved_ = {qgetenv("HOME"), qgetenv("XDG_CONFIG_HOME"), qgetenv("XDG_DATA_HOME")};
-        qputenv("HOME", dir_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", (dir_.path() + "/config").toUtf8());
-        qputenv("XDG_DATA_HOME", (dir_.path() + "/data").toUtf8());
-    }
-    ~TempHome() {
-        qputenv("HOME", saved_[0]);
-        qputenv("XDG_CONFIG_HOME", saved_[1]);
-        qputenv("XDG_DATA_HOME", saved_[2]);
-    }
-    QString path() const { return dir_.path(); }
-
-private:
-    QTemporaryDir dir_;
-    std::array<QByteArray, 3> saved_;
-};
 
 QString readFile(const QString& path) {
     QFile f(path);
