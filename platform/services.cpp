@@ -13,6 +13,8 @@
 #include "platform/save_dialog.h"
 #include "platform/screen_grab.h"
 #include "platform/tray_availability.h"
+#include "platform/wayland/desktop_portal.h"
+#include "platform/wayland/wayland_session.h"
 
 namespace platform {
 
@@ -28,6 +30,8 @@ Services& services() {
         .compositorActive = &realCompositorActive,
         .captureRefusal = &realCaptureRefusal,
         .grabDesktop = &realGrabDesktop,
+        .capturesThroughPortal = &wayland::nativeSession,
+        .takeDesktopShot = &wayland::takeDesktopShot,
         .putImageOnClipboard = &realPutImageOnClipboard,
         .chooseColor = &realChooseColor,
         .chooseSaveFile = &realChooseSaveFile,

@@ -3,10 +3,12 @@
 
 RUN_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libsqlite3-dev libxcb1-dev
               libxcb-randr0-dev libxcb-xinput-dev qt6-qpa-plugins qt6-translations-l10n
-              fonts-liberation)
+              fonts-liberation qt6-wayland libwayland-dev)
 TEST_PACKAGES=(libgtest-dev xvfb jwm xcompmgr xdotool xclip x11-utils imagemagick sqlite3
                poppler-utils dbus-daemon xfce4-settings xserver-xorg-core
-               xserver-xorg-video-dummy x11-xserver-utils)
+               xserver-xorg-video-dummy x11-xserver-utils
+               sway pipewire xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
+               wl-clipboard wtype grim dbus-bin libglib2.0-bin)
 BENCH_PACKAGES=(libbenchmark-dev xvfb jwm x11-utils x11-apps xclip xdotool dbus-daemon)
 
 # install_missing PACKAGE...: apt-get install whatever is not installed yet (sudo when not root).

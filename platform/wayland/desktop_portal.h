@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "platform/services.h"
+
+namespace platform::wayland {
+
+// Takes a picture of the whole desktop through the Screenshot portal and calls `done` with it
+// (device pixels of the virtual desktop), or with why there is none; nothing is called once
+// `context` is gone. The portal's file is read, and removed when it lies in a temporary folder.
+void takeDesktopShot(QObject* context, std::function<void(const DesktopShot&)> done);
+
+}  // namespace platform::wayland
