@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "platform/pointer_keys.h"
+#include "platform/wayland/precise_pointer.h"
 #include "platform/program_dir.h"
 #include "platform/services.h"
 #include "settings/lc_mod1_bd.h"
@@ -12,6 +13,7 @@
 
 int startProgram(const QString& dir) {
     platform::watchPointer();  // the pointer's device pixels, at any density
+    platform::wayland::watchPointer();
     platform::setProgramDir(dir);
     LC_Mod1_BD::SetDatabasePath(dir);
     try {

@@ -24,7 +24,7 @@ Services& services() {
         .message = &realMessage,
         .keyboardModifiers = &realKeyboardModifiers,
         .cursorPos = &realCursorPos,
-        .eventPixel = &realEventPixel,
+        .eventPixel = &sessionEventPixel,
         .openUrl = &realOpenUrl,
         .trayAvailable = &realTrayAvailable,
         .compositorActive = &realCompositorActive,

@@ -8,6 +8,14 @@ namespace portal_picture {
 
 namespace {
 
+// The portal's pixel under the centre of device pixel `i` (the screen's part of the portal
+// starting at `from`, `step` portal pixels per device pixel). The desktop drew a screen of a
+// lower density larger by smoothing, and a centre on the border of two of its pixels (an even
+// ratio) takes the later one, which holds most of the pixel (grim's smoothing rounds down).
+int under(double from, double step, int i) {
+    return static_cast<int>(std::floor(from + (i + 0.5) * step + 1e-9));
+}
+
 // One screen of `portal` (whose layout starts at `origin`, `scale` picture pixels per logical
 // pixel in each direction) into `out` at its device pixels.
 void drawScreen(QImage& out, QPoint outOrigin, const QImage& portal, QPoint origin, QSizeF scale,
@@ -20,10 +28,10 @@ void drawScreen(QImage& out, QPoint outOrigin, const QImage& portal, QPoint orig
     const double stepY = from.height() / to.height();
     std::vector<int> columns(static_cast<size_t>(to.width()));
     for (int x = 0; x < to.width(); ++x) {
-        columns[static_cast<size_t>(x)] = static_cast<int>(std::floor(from.x() + (x + 0.5) * stepX));
+        columns[static_cast<size_t>(x)] = under(from.x(), stepX, x);
     }
     for (int y = 0; y < to.height(); ++y) {
-        const int sy = static_cast<int>(std::floor(from.y() + (y + 0.5) * stepY));
+        const int sy = under(from.y(), stepY, y);
         if (sy < 0 || sy >= portal.height()) {
             continue;
         }
@@ -31,9 +39,10 @@ void drawScreen(QImage& out, QPoint outOrigin, const QImage& portal, QPoint orig
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(to.y() + y));
         for (int x = 0; x < to.width(); ++x) {
             const int sx = columns[static_cast<size_t>(x)];
-            if (sx >= 0 && sx < portal.width()) {
-                // Over black: what is transparent is black, what is half so is darker.
-                line[to.x() + x] = qPremultiply(in[sx]) | 0xff000000u;
+            if (sx >= 0 && sx < portal.width() && qAlpha(in[sx]) != 0) {
+                // What no screen shows is transparent, and stays black. At a screen's edge the
+                // smoothing mixed the screen with that nothing: the colour is the screen's.
+                line[to.x() + x] = in[sx] | 0xff000000u;
             }
         }
     }

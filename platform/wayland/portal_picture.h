@@ -10,7 +10,7 @@
 // portal draws the whole layout of screens (logical pixels) at one density, the highest of its
 // screens; a screen of a lower density comes back at its own pixels by taking, for each of them,
 // the portal's pixel under its centre. Parts that no screen shows, transparent in the portal's
-// picture, are black, as is any transparency left.
+// picture, are black; everything else is opaque.
 namespace portal_picture {
 
 struct Screen {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "desktop/desktop_harness.h"
+#include "support/pattern_check.h"
 
 // A private desktop showing the coordinate test pattern below everything, with the installed
 // program started on it and helpers to drive its capture from outside.
@@ -68,15 +69,3 @@ private:
     QString mainId_;
     std::vector<QRect> screens_;
 };
-
-// Where `picture` differs from the pattern's area starting at `origin` (pixels that no monitor
-// in `shown` shows must be black; rows from `ignoreFromY` on are not compared): a description,
-// or empty.
-QString differenceFromPattern(const QImage& picture, QPoint origin, const QRegion& shown,
-                              int ignoreFromY = 1 << 30);
-// Where a capture of the pattern (whose top-left pixel came from `origin`) is shown on the
-// screen now, other than at `origin` itself unless that is the only place.
-std::optional<QPoint> findPicture(const QImage& screen, QPoint origin, QSize size);
-// The same on one screen of `screen` at (0, 0).
-QString differenceFromPattern(const QImage& picture, QPoint origin, QSize screen,
-                              int ignoreFromY = 1 << 30);

@@ -51,6 +51,8 @@ default_border none
 default_floating_border none
 gaps inner 0
 focus_on_window_activation focus
+# The desktop draws the pointer into every screenshot; it goes once still for a moment.
+seat * hide_cursor 100
 xwayland disable
 bar {
     mode invisible
@@ -85,7 +87,7 @@ wait_for() {
 "${as_user[@]}" "${user_env[@]}" dbus-daemon --session --nofork --print-address=3 \
     3>"$work/bus" >"$work/dbus.log" 2>&1 &
 pids+=($!)
-wait_for grep -q unix: "$work/bus" || exit 1
+wait_for grep -qs unix: "$work/bus" || exit 1
 bus=$(head -n1 "$work/bus")
 user_env+=(DBUS_SESSION_BUS_ADDRESS="$bus")
 

@@ -1,9 +1,11 @@
 // Shows the coordinate test pattern over the whole virtual desktop (every monitor, and what lies
 // between them), one pattern pixel per device pixel at any density, below every other window,
 // and prints "ready" once it is on the screen. Runs until it is terminated.
-// On Wayland, where a program cannot place its windows, it shows one window per screen, full
-// screen there, each with the pattern of the screen's device pixels (the screen's logical
-// corner, then its size at its density).
+// On Wayland, where a program cannot place its windows, it shows one window per screen, titled
+// "pattern " and the screen's name, each with the pattern of the screen's device pixels (the
+// screen's logical corner, then its size at its density). The desktop is to lay each over its
+// whole screen, below the windows of others: tiled, without borders or gaps (not full screen,
+// which would hide them).
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -85,7 +87,7 @@ int main(int argc, char* argv[]) {
         unpainted = static_cast<int>(QGuiApplication::screens().size());
         for (QScreen* screen : QGuiApplication::screens()) {
             windows.push_back(std::make_unique<PatternWindow>(screen));
-            windows.back()->showFullScreen();
+            windows.back()->show();
         }
         return QApplication::exec();
     }
