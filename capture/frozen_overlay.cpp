@@ -83,7 +83,10 @@ void startWholeScreen(QObject* context) {
             capture_outcome::failed(shot.failure);
             return;
         }
-        const QImage picture = area_grab::cut(shot.picture, shot.area.topLeft(), screen.device);
+        // The desktop's picture itself where it is the screen (its file can then go as it is).
+        const QImage picture = shot.area == screen.device
+                                   ? shot.picture
+                                   : area_grab::cut(shot.picture, shot.area.topLeft(), screen.device);
         editor_handover::putCapture(picture, true);
         capture_outcome::deliver(capture_outcome::Kind::WholeScreen, picture.size(), screen);
     });

@@ -9,7 +9,9 @@ TEST_PACKAGES=(libgtest-dev xvfb jwm xcompmgr xdotool xclip x11-utils imagemagic
                xserver-xorg-video-dummy x11-xserver-utils
                sway pipewire xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
                wl-clipboard wtype grim dbus-bin libglib2.0-bin)
-BENCH_PACKAGES=(libbenchmark-dev xvfb jwm x11-utils x11-apps xclip xdotool dbus-daemon)
+BENCH_PACKAGES=(libbenchmark-dev xvfb jwm x11-utils x11-apps xclip xdotool dbus-daemon
+                sway pipewire xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
+                wl-clipboard dbus-bin libglib2.0-bin)
 
 # install_missing PACKAGE...: apt-get install whatever is not installed yet (sudo when not root).
 install_missing() {

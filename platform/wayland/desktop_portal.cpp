@@ -16,6 +16,13 @@ namespace {
 // may take a while; one that has not answered by then is not going to.
 constexpr int kPortalLimitMs = 30000;
 
+// The last picture read from the portal, and its file.
+struct LastFile {
+    qint64 pictureKey = 0;
+    QByteArray png;
+};
+LastFile last;
+
 QString failure(const PortalScreenshot::Result& r) {
     switch (r.outcome) {
         case PortalScreenshot::Outcome::Picture:
@@ -40,7 +47,9 @@ DesktopShot shotFrom(const PortalScreenshot::Result& r) {
     if (r.outcome != PortalScreenshot::Outcome::Picture) {
         return {{}, {}, failure(r)};
     }
-    const QImage portal(r.file);
+    QFile file(r.file);
+    const QByteArray png = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QImage portal = QImage::fromData(png);
     const QStringList temporary{QDir::tempPath(), QStringLiteral("/tmp"),
                                 QStringLiteral("/var/tmp")};
     const QStringList kept =
@@ -64,10 +73,17 @@ DesktopShot shotFrom(const PortalScreenshot::Result& r) {
     if (desktop.isNull()) {
         return {{}, {}, QStringLiteral("não há memória para a imagem da tela")};
     }
+    last = desktop.cacheKey() == portal.cacheKey() && png.startsWith("\x89PNG")
+               ? LastFile{desktop.cacheKey(), png}
+               : LastFile{};
     return {desktop, area, {}};
 }
 
 }  // namespace
+
+QByteArray portalPng(const QImage& picture) {
+    return !picture.isNull() && picture.cacheKey() == last.pictureKey ? last.png : QByteArray();
+}
 
 void takeDesktopShot(QObject* context, std::function<void(const DesktopShot&)> done) {
     auto* request = new PortalScreenshot(context);  // owned by context; gone once answered

@@ -7,14 +7,20 @@
 
 #include "platform/clipboard_helper.h"
 #include "platform/encoded_image_mime.h"
+#include "platform/wayland/desktop_portal.h"
 
 namespace platform::wayland {
 
 bool putImageOnClipboard(const QImage& image, QString* error) {
     QString reason;
+    // A whole screen as the portal gave it goes as the portal's own file: nothing to encode.
+    QByteArray png = portalPng(image);
+    if (png.isEmpty()) {
+        png = clipboardPng(image);
+    }
     if (startClipboardHelper(
             QCoreApplication::applicationDirPath() + QStringLiteral("/lumacap-wayland-clipboard"),
-            clipboardPng(image), &reason)) {
+            png, &reason)) {
         return true;
     }
     // The desktop takes the picture from Qt only while a window of this program has the focus.
