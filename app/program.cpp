@@ -4,9 +4,9 @@
 
 #include "app/main_window.h"
 #include "platform/pointer_keys.h"
-#include "platform/wayland/precise_pointer.h"
 #include "platform/program_dir.h"
 #include "platform/services.h"
+#include "platform/wayland/precise_pointer.h"
 #include "settings/lc_mod1_bd.h"
 #include "settings/settings_error.h"
 #include "ui/forms.h"

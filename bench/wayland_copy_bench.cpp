@@ -20,21 +20,12 @@
 #include <thread>
 #include <vector>
 
-extern char** environ;
+#include "bench_process.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
+using namespace bench_process;
 
 std::string env(const char* name) {
     const char* v = std::getenv(name);
@@ -57,47 +48,14 @@ std::vector<std::string> asUser(const std::vector<std::string>& command, const s
     return all;
 }
 
-pid_t spawn(const std::vector<std::string>& args, const std::string& out) {
-    std::vector<char*> argv;
-    for (const auto& a : args) {
-        argv.push_back(const_cast<char*>(a.c_str()));
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&files, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, argv[0], &files, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&files);
-    return spawned == 0 ? pid : -1;
-}
-
-int run(const std::vector<std::string>& args, const std::string& out = "/dev/null") {
-    const pid_t pid = spawn(args, out);
-    if (pid < 0) {
-        return -1;
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // The running copy, from a folder of its own, in the tray.
 struct RunningCopy {
     RunningCopy() {
-        folder = fs::temp_directory_path() / ("lumacap-wayland-bench-" + std::to_string(getpid()));
-        fs::remove_all(folder);
-        fs::copy(LUMACAP_DATA_DIR, folder, fs::copy_options::recursive);
-        fs::copy_file(LUMACAP_BINARY, folder / "Lumacap");
-        fs::copy_file(LUMACAP_GUI, folder / "lumacap-gui");
-        fs::copy_file(LUMACAP_HELPER, folder / "lumacap-wayland-clipboard");
-        fs::copy_file(LUMACAP_BENCH_DIR "/portal_shot", folder / "portal_shot");
+        folder = programFolder("lumacap-wayland-bench",
+                               {{LUMACAP_BINARY, "Lumacap"},
+                                {LUMACAP_GUI, "lumacap-gui"},
+                                {LUMACAP_HELPER, "lumacap-wayland-clipboard"},
+                                {LUMACAP_BENCH_DIR "/portal_shot", "portal_shot"}});
         if (!env("LUMACAP_SESSION_USER").empty()) {
             run({"chown", "-R", env("LUMACAP_SESSION_USER"), folder.string()});
         }
@@ -105,14 +63,10 @@ struct RunningCopy {
         scratch = (folder / "paste.png").string();
         program = (folder / "Lumacap").string();
         pid = spawn(asUser({program, "--tray"}, home), "/dev/null");
-        const auto start = Clock::now();
-        while (!up() && secondsSince(start) < 20) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
+        waitFor([this] { return up(); }, 20);
     }
     ~RunningCopy() {
-        kill(pid, SIGTERM);
-        waitpid(pid, nullptr, 0);
+        stop(pid);
         fs::remove_all(folder);
     }
     bool up() const {

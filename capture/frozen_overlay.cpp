@@ -57,8 +57,7 @@ void startArea(LC_Form2_cap* overlay) {
         }
         // The desktop's own picture: an area of one colour is what the screen shows.
         overlay->setScreenSeen(true);
-        overlay->showOverlay(
-            area_grab::cut(shot.picture, shot.area.topLeft(), overlay->desktop()));
+        overlay->showOverlay(area_grab::cut(shot.picture, shot.area.topLeft(), overlay->desktop()));
     });
 }
 
@@ -84,9 +83,10 @@ void startWholeScreen(QObject* context) {
             return;
         }
         // The desktop's picture itself where it is the screen (its file can then go as it is).
-        const QImage picture = shot.area == screen.device
-                                   ? shot.picture
-                                   : area_grab::cut(shot.picture, shot.area.topLeft(), screen.device);
+        const QImage picture =
+            shot.area == screen.device
+                ? shot.picture
+                : area_grab::cut(shot.picture, shot.area.topLeft(), screen.device);
         editor_handover::putCapture(picture, true);
         capture_outcome::deliver(capture_outcome::Kind::WholeScreen, picture.size(), screen);
     });

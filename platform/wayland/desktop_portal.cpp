@@ -52,8 +52,7 @@ DesktopShot shotFrom(const PortalScreenshot::Result& r) {
     const QImage portal = QImage::fromData(png);
     const QStringList temporary{QDir::tempPath(), QStringLiteral("/tmp"),
                                 QStringLiteral("/var/tmp")};
-    const QStringList kept =
-        QStandardPaths::standardLocations(QStandardPaths::PicturesLocation);
+    const QStringList kept = QStandardPaths::standardLocations(QStandardPaths::PicturesLocation);
     if (portal_picture::removable(r.file, temporary, kept)) {
         QFile::remove(r.file);
     }

@@ -60,10 +60,10 @@ QImage desktop(const QImage& portal, const QList<Screen>& screens) {
     if (portal.isNull() || layout.isEmpty() || all.isEmpty()) {
         return {};
     }
-    const QImage picture = portal.format() == QImage::Format_ARGB32 ||
-                                   portal.format() == QImage::Format_RGB32
-                               ? portal
-                               : portal.convertToFormat(QImage::Format_ARGB32);
+    const QImage picture =
+        portal.format() == QImage::Format_ARGB32 || portal.format() == QImage::Format_RGB32
+            ? portal
+            : portal.convertToFormat(QImage::Format_ARGB32);
     // One screen drawn at its own density, opaque: the portal's picture is the desktop as it is.
     if (screens.size() == 1 && picture.size() == all.size() &&
         picture.format() == QImage::Format_RGB32) {

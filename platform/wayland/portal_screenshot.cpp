@@ -65,34 +65,33 @@ void PortalScreenshot::start(int limitMs) {
 
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kScreenshot, QStringLiteral("Screenshot"));
-    call << QString() << QVariantMap{{QStringLiteral("handle_token"), token},
-                                     {QStringLiteral("interactive"), false},
-                                     {QStringLiteral("modal"), false}};
+    call << QString()
+         << QVariantMap{{QStringLiteral("handle_token"), token},
+                        {QStringLiteral("interactive"), false},
+                        {QStringLiteral("modal"), false}};
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, limitMs), this);  // owned
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher* w) {
-                w->deleteLater();
-                const QDBusPendingReply<QDBusObjectPath> reply = *w;
-                if (reply.isError()) {
-                    const QDBusError error = reply.error();
-                    const QString detail = error.message().isEmpty()
-                                               ? error.name()
-                                               : QStringLiteral("%1 (%2)").arg(error.message(),
-                                                                               error.name());
-                    if (noPortal(error.type(), error.name())) {
-                        finish(Outcome::NoPortal, {}, detail);
-                    } else if (error.type() == QDBusError::AccessDenied) {
-                        finish(Outcome::Refused, {}, detail);
-                    } else {
-                        finish(Outcome::Failed, {}, detail);
-                    }
-                    return;
-                }
-                // Older portals name the request otherwise: listen there instead.
-                if (!done_ && reply.value().path() != handle_) {
-                    listen(reply.value().path());
-                }
-            });
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<QDBusObjectPath> reply = *w;
+        if (reply.isError()) {
+            const QDBusError error = reply.error();
+            const QString detail = error.message().isEmpty() ? error.name()
+                                                             : QStringLiteral("%1 (%2)").arg(
+                                                                   error.message(), error.name());
+            if (noPortal(error.type(), error.name())) {
+                finish(Outcome::NoPortal, {}, detail);
+            } else if (error.type() == QDBusError::AccessDenied) {
+                finish(Outcome::Refused, {}, detail);
+            } else {
+                finish(Outcome::Failed, {}, detail);
+            }
+            return;
+        }
+        // Older portals name the request otherwise: listen there instead.
+        if (!done_ && reply.value().path() != handle_) {
+            listen(reply.value().path());
+        }
+    });
 }
 
 void PortalScreenshot::onResponse(uint response, const QVariantMap& results) {

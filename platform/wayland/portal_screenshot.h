@@ -13,7 +13,7 @@ class PortalScreenshot : public QObject {
     Q_OBJECT
 public:
     enum class Outcome {
-        Picture,  // `file` holds it
+        Picture,   // `file` holds it
         NoPortal,  // the session offers no Screenshot portal
         Refused,   // refused, or cancelled by the user
         Failed,    // the portal answered with an error, or not in time

@@ -17,9 +17,8 @@ QByteArray preferredPlatform(const QByteArray& chosen, const QByteArray& wayland
 }
 
 void preferNativeWayland() {
-    const QByteArray platform =
-        preferredPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"),
-                          qgetenv("XDG_SESSION_TYPE"));
+    const QByteArray platform = preferredPlatform(
+        qgetenv("QT_QPA_PLATFORM"), qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"));
     if (!platform.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", platform);
     }

@@ -157,12 +157,5 @@ QImage CaptureDesktop::clipboard() const {
 }
 
 QImage CaptureDesktop::waitForNewClipboard(const QImage& previous, int timeoutMs) const {
-    QImage now;
-    waitUntil(
-        [&] {
-            now = clipboard();
-            return !now.isNull() && now != previous;
-        },
-        timeoutMs);
-    return now != previous ? now : QImage();
+    return waitForNewPicture([this] { return clipboard(); }, previous, timeoutMs);
 }

@@ -8,11 +8,12 @@
 #include <optional>
 
 #include "desktop/desktop_harness.h"
+#include "support/main_window_clicks.h"
 #include "support/pattern_check.h"
 
 // A private desktop showing the coordinate test pattern below everything, with the installed
 // program started on it and helpers to drive its capture from outside.
-class CaptureDesktop {
+class CaptureDesktop : public MainWindowClicks<CaptureDesktop> {
 public:
     explicit CaptureDesktop(DesktopOptions options = {});
     ~CaptureDesktop();
@@ -29,13 +30,6 @@ public:
     // Clicks a point of the main window's client area (logical pixels: it grows with the
     // desktop's density).
     void clickMain(QPoint clientPoint);
-    void clickCapture() { clickMain({213, 30}); }  // BtnCapture, centre
-    void chooseSelection() { clickMain({27, 28}); }
-    void chooseFixedArea() { clickMain({97, 28}); }
-    void chooseWholeScreen() { clickMain({153, 28}); }
-    void chooseCopy() { clickMain({166, 58}); }
-    void chooseEdit() { clickMain({111, 58}); }
-    void toggleHide() { clickMain({20, 92}); }
 
     // Id of the overlay once it covers the primary screen (and a window of the program covers
     // every other screen), or nullopt.

@@ -43,20 +43,7 @@ done
 
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-pids=()
-
-stop_all() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null
-    done
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        wait "${pids[i]}" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap stop_all EXIT
-trap 'exit 130' INT TERM
+. "$here"/started_processes.sh
 
 # xorg_config W H: the dummy driver's configuration for a W x H framebuffer.
 xorg_config() {

@@ -30,20 +30,7 @@ rt=$work/rt
 home=$work/home
 mkdir -p "$rt" "$home/.config/xdg-desktop-portal-wlr"
 chmod 700 "$rt"
-pids=()
-
-stop_all() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null
-    done
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        wait "${pids[i]}" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap stop_all EXIT
-trap 'exit 130' INT TERM
+. "$(dirname "$0")"/started_processes.sh
 
 cat >"$work/sway.conf" <<'EOF'
 output HEADLESS-1 resolution 1920x1080 position 0 0 bg #336699 solid_color

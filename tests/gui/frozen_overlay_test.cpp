@@ -6,14 +6,13 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 
 #include "capture/lc_form2_cap.h"
 #include "capture/overlay_pane.h"
 #include "support/program_fixture.h"
 #include "support/test_pattern.h"
 #include "ui/picture_button.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -26,21 +25,23 @@ protected:
     FrozenOverlay()
         : screen_(QGuiApplication::primaryScreen()->geometry()),
           portalGuard_(platform::services().capturesThroughPortal, [] { return true; }),
-          shotGuard_(platform::services().takeDesktopShot,
-                     [this](QObject* context, std::function<void(const platform::DesktopShot&)> done) {
-                         ++shots;
-                         const QWindowList windows = QGuiApplication::topLevelWindows();
-                         windowsShownAtShot = std::count_if(
-                             windows.begin(), windows.end(),
-                             [](const QWindow* w) { return w->isVisible(); });
-                         // The portal answers later, as a D-Bus signal would.
-                         QTimer::singleShot(20, context, [this, done] {
-                             done(failure.isEmpty()
-                                      ? platform::DesktopShot{test_pattern::make(screen_.size()),
-                                                              screen_, {}}
-                                      : platform::DesktopShot{{}, {}, failure});
-                         });
-                     }),
+          shotGuard_(
+              platform::services().takeDesktopShot,
+              [this](QObject* context, std::function<void(const platform::DesktopShot&)> done) {
+                  ++shots;
+                  const QWindowList windows = QGuiApplication::topLevelWindows();
+                  windowsShownAtShot =
+                      std::count_if(windows.begin(), windows.end(),
+                                    [](const QWindow* w) { return w->isVisible(); });
+                  // The portal answers later, as a D-Bus signal would.
+                  QTimer::singleShot(20, context, [this, done] {
+                      done(failure.isEmpty()
+                               ? platform::DesktopShot{test_pattern::make(screen_.size()),
+                                                       screen_,
+                                                       {}}
+                               : platform::DesktopShot{{}, {}, failure});
+                  });
+              }),
           clipGuard_(platform::services().putImageOnClipboard,
                      [this](const QImage& image, QString*) {
                          clipboard.push_back(image);

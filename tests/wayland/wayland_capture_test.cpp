@@ -56,6 +56,17 @@ QImage onEditor(WaylandDesktop& d, WaylandProgram& p, QPoint origin, QSize size,
     return shown;
 }
 
+// The clipboard's next picture: `size`, the pattern's area from `origin` (on the first screen);
+// then the main window comes back alone.
+QImage expectCopy(WaylandDesktop& d, WaylandProgram& p, const QImage& previous, QPoint origin,
+                  QSize size) {
+    const QImage copy = d.waitForNewClipboard(previous);
+    EXPECT_EQ(copy.size(), size);
+    EXPECT_EQ(differenceFromPattern(copy, origin, kScreen), QString());
+    EXPECT_TRUE(p.waitForMainAlone());
+    return copy;
+}
+
 void closeOtherWindows(WaylandDesktop& d, WaylandProgram& p) {
     const auto main = p.mainWindow();
     for (const QJsonObject& w : p.windows()) {
@@ -63,7 +74,7 @@ void closeOtherWindows(WaylandDesktop& d, WaylandProgram& p) {
             d.sway(QStringLiteral("[con_id=%1] kill").arg(w.value(QStringLiteral("id")).toInt()));
         }
     }
-    ASSERT_TRUE(waitUntil([&] { return p.windows().size() == 1 && p.mainWindow(); }));
+    ASSERT_TRUE(p.waitForMainAlone());
 }
 
 TEST_F(WaylandCapture, ToTheClipboardExactlyAlsoWithEveryWindowHiddenAndAfterTheProgramEnds) {
@@ -75,21 +86,15 @@ TEST_F(WaylandCapture, ToTheClipboardExactlyAlsoWithEveryWindowHiddenAndAfterThe
     ASSERT_TRUE(p.start());
     p.chooseCopy();
 
+    // The main window comes back, and the notice goes.
     p.chooseWholeScreen();
     p.clickCapture();
-    const QImage whole = d.waitForNewClipboard(QImage());
-    ASSERT_EQ(whole.size(), kScreen);
-    EXPECT_EQ(differenceFromPattern(whole, {0, 0}, kScreen), QString());
-    // The main window is back, and the notice gone.
-    ASSERT_TRUE(waitUntil([&] { return p.windows().size() == 1 && p.mainWindow(); }));
+    const QImage whole = expectCopy(d, p, QImage(), {0, 0}, kScreen);
 
     // A drag of 100 x 50 takes the pixels one inside the press point; the overlay goes.
     p.chooseSelection();
     markArea(d, p, {300, 200}, {400, 250});
-    const QImage area = d.waitForNewClipboard(whole);
-    ASSERT_EQ(area.size(), QSize(100, 50));
-    EXPECT_EQ(differenceFromPattern(area, {301, 201}, kScreen), QString());
-    ASSERT_TRUE(waitUntil([&] { return p.windows().size() == 1 && p.mainWindow(); }));
+    const QImage area = expectCopy(d, p, whole, {301, 201}, {100, 50});
 
     // The fixed area is centred on the pointer, held inside the screen.
     p.chooseFixedArea();
@@ -97,17 +102,14 @@ TEST_F(WaylandCapture, ToTheClipboardExactlyAlsoWithEveryWindowHiddenAndAfterThe
     ASSERT_TRUE(p.waitForOverlay());
     d.pointerTo({1903, 303});
     d.click({1900, 300});
-    const QImage fixed = d.waitForNewClipboard(area);
-    ASSERT_EQ(fixed.size(), QSize(200, 100));
-    EXPECT_EQ(differenceFromPattern(fixed, {1721, 251}, kScreen), QString());
-    ASSERT_TRUE(waitUntil([&] { return p.windows().size() == 1 && p.mainWindow(); }));
+    const QImage fixed = expectCopy(d, p, area, {1721, 251}, {200, 100});
 
     // Escape takes nothing and brings the main window back.
     p.chooseSelection();
     p.clickCapture();
     ASSERT_TRUE(p.waitForOverlay());
     d.key(QStringLiteral("Escape"));
-    ASSERT_TRUE(waitUntil([&] { return p.windows().size() == 1 && p.mainWindow(); }));
+    ASSERT_TRUE(p.waitForMainAlone());
     EXPECT_EQ(d.clipboard(), fixed);
 
     // "Esconder": the program goes to the tray (swaybar's StatusNotifierItem host), every window
@@ -120,9 +122,10 @@ TEST_F(WaylandCapture, ToTheClipboardExactlyAlsoWithEveryWindowHiddenAndAfterThe
     EXPECT_EQ(differenceFromPattern(hidden, {0, 0}, kScreen), QString());
     EXPECT_TRUE(waitUntil([&] { return p.windows().empty(); }));
     EXPECT_TRUE(waitUntil([&] {
-        return d.run(QStringLiteral("gdbus"),
-                     {"introspect", "--session", "-d", "org.kde.StatusNotifierWatcher", "-o",
-                      "/StatusNotifierWatcher", "-p"})
+        return d
+            .run(QStringLiteral("gdbus"),
+                 {"introspect", "--session", "-d", "org.kde.StatusNotifierWatcher", "-o",
+                  "/StatusNotifierWatcher", "-p"})
             .contains("RegisteredStatusNotifierItems = ['");
     }));
 
@@ -210,12 +213,11 @@ TEST_F(WaylandCapture, TwoOutputsTheSecondAtScale2AreEachCapturedAtTheirOwnPixel
     // Across both, from device (1800, 100) on the first to (2080, 400) on the second: the
     // second screen's part exact; the first screen's part came at twice its density from the
     // desktop and is brought back to its own pixels.
-    ASSERT_TRUE(waitUntil([&] { return p.windows().size() == 1 && p.mainWindow(); }));
+    ASSERT_TRUE(p.waitForMainAlone());
     markArea(d, p, {1800, 100}, {2000, 200});
     const QImage across = d.waitForNewClipboard(fine);
     ASSERT_EQ(across.size(), QSize(280, 300));
-    EXPECT_EQ(differenceFromPattern(across.copy(119, 0, 161, 300), {1920, 101}, second),
-              QString());
+    EXPECT_EQ(differenceFromPattern(across.copy(119, 0, 161, 300), {1920, 101}, second), QString());
     EXPECT_EQ(
         differenceAwayFromSteps(across.copy(0, 0, 119, 300), {1801, 101}, QRect({0, 0}, kScreen)),
         QString());
@@ -236,9 +238,9 @@ TEST_F(WaylandCapture, WithoutAPortalAMessageSaysSoAndNothingIsCaptured) {
                 .toUtf8());
     f.close();
     d.giveToUser(bus.path());
-    QProcess* daemon = d.start(QStringLiteral("dbus-daemon"),
-                               {QStringLiteral("--config-file=") + config, "--nofork",
-                                "--print-address"});
+    QProcess* daemon =
+        d.start(QStringLiteral("dbus-daemon"),
+                {QStringLiteral("--config-file=") + config, "--nofork", "--print-address"});
     ASSERT_TRUE(daemon->waitForReadyRead(5000));
     const QString address = QString::fromUtf8(daemon->readLine()).trimmed();
 

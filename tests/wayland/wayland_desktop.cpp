@@ -1,11 +1,12 @@
 #include "wayland/wayland_desktop.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QThread>
 #include <stdexcept>
+
+#include "support/run_process.h"
 
 namespace {
 
@@ -39,18 +40,6 @@ QRect rectOf(const QJsonValue& v) {
 }
 
 }  // namespace
-
-bool waitUntil(const std::function<bool()>& predicate, int timeoutMs) {
-    QElapsedTimer t;
-    t.start();
-    while (!predicate()) {
-        if (t.elapsed() > timeoutMs) {
-            return false;
-        }
-        QThread::msleep(50);
-    }
-    return true;
-}
 
 bool WaylandDesktop::available() {
     return qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("SWAYSOCK");
@@ -117,20 +106,7 @@ QByteArray WaylandDesktop::run(const QString& program, const QStringList& args, 
         env.insert(it.key(), it.value());
     }
     const QStringList command = asUser(program, args, env);
-    QProcess p;
-    p.start(command.first(), command.mid(1));
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-        if (status) {
-            *status = -1;
-        }
-        return {};
-    }
-    if (status) {
-        *status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    }
-    return p.readAllStandardOutput();
+    return runToEnd(command.first(), command.mid(1), QProcessEnvironment(), status, timeoutMs);
 }
 
 QProcess* WaylandDesktop::start(const QString& program, const QStringList& args,
@@ -226,10 +202,12 @@ QStringList WaylandDesktop::allOutputs() const {
 void WaylandDesktop::showPattern() {
     pattern_ = start(QStringLiteral(LUMACAP_PATTERN_PROGRAM), {},
                      {{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland")}});
-    if (!waitUntil([&] {
-            pattern_->waitForReadyRead(50);
-            return pattern_->peek(64).contains("ready");
-        }, 10000)) {
+    if (!waitUntil(
+            [&] {
+                pattern_->waitForReadyRead(50);
+                return pattern_->peek(64).contains("ready");
+            },
+            10000)) {
         throw std::runtime_error("the test pattern did not come up");
     }
     // Each window onto its own output (sway opens new windows on the focused one).
@@ -285,7 +263,8 @@ void WaylandDesktop::drag(QPointF from, QPointF to) {
 
 void WaylandDesktop::key(const QString& name) {
     // wtype's keyboard is new to the desktop: the program binds it before the key comes.
-    run(QStringLiteral("wtype"), {QStringLiteral("-s"), QStringLiteral("300"), QStringLiteral("-k"), name});
+    run(QStringLiteral("wtype"),
+        {QStringLiteral("-s"), QStringLiteral("300"), QStringLiteral("-k"), name});
 }
 
 QImage WaylandDesktop::screenshot() const {
@@ -295,26 +274,18 @@ QImage WaylandDesktop::screenshot() const {
 
 QImage WaylandDesktop::clipboard() const {
     int status = -1;
-    const QByteArray png = run(QStringLiteral("wl-paste"),
-                               {QStringLiteral("-n"), QStringLiteral("-t"), QStringLiteral("image/png")},
-                               &status, 5000);
+    const QByteArray png = run(
+        QStringLiteral("wl-paste"),
+        {QStringLiteral("-n"), QStringLiteral("-t"), QStringLiteral("image/png")}, &status, 5000);
     return status == 0 ? QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32)
                        : QImage();
 }
 
 QImage WaylandDesktop::waitForNewClipboard(const QImage& previous, int timeoutMs) const {
-    QImage now;
-    waitUntil(
-        [&] {
-            now = clipboard();
-            return !now.isNull() && now != previous;
-        },
-        timeoutMs);
-    return now != previous ? now : QImage();
+    return waitForNewPicture([this] { return clipboard(); }, previous, timeoutMs);
 }
 
-WaylandProgram::WaylandProgram(WaylandDesktop& desktop)
-    : desktop_(desktop), folder_(installDir()) {
+WaylandProgram::WaylandProgram(WaylandDesktop& desktop) : desktop_(desktop), folder_(installDir()) {
     desktop_.giveToUser(folder_.path());
     desktop_.giveToUser(home_.path());
 }
@@ -342,7 +313,8 @@ WaylandProgram::Run WaylandProgram::runAgain(const QStringList& arguments, int t
     // Through a shell, to keep its two outputs apart.
     const QByteArray out = desktop_.run(
         QStringLiteral("sh"),
-        QStringList{QStringLiteral("-c"), QStringLiteral("cd \"$HOME\" && exec \"$@\" 2>\"$HOME/stderr.txt\""),
+        QStringList{QStringLiteral("-c"),
+                    QStringLiteral("cd \"$HOME\" && exec \"$@\" 2>\"$HOME/stderr.txt\""),
                     QStringLiteral("sh"), folder_.path() + QStringLiteral("/Lumacap")}
             << arguments,
         &run.status, timeoutMs, overrides());
@@ -390,6 +362,10 @@ void WaylandProgram::clickMain(QPoint clientPoint) {
     }
     desktop_.click(QPointF(main->topLeft() + clientPoint) + QPointF(0.5, 0.5));
     QThread::msleep(150);
+}
+
+bool WaylandProgram::waitForMainAlone(int timeoutMs) const {
+    return waitUntil([&] { return windows().size() == 1 && mainWindow(); }, timeoutMs);
 }
 
 bool WaylandProgram::waitForOverlay(int timeoutMs) const {

@@ -15,7 +15,9 @@
 #include <optional>
 #include <vector>
 
+#include "support/main_window_clicks.h"
 #include "support/temp_program_dir.h"
+#include "support/wait_until.h"
 
 // The Wayland desktop tests run inside the private Wayland desktop of
 // `private_desktop.sh --wayland` (sway, headless): they start the installed program and the
@@ -94,7 +96,7 @@ private:
 };
 
 // A copy of the installed program with a HOME of its own, started on the Wayland desktop.
-class WaylandProgram {
+class WaylandProgram : public MainWindowClicks<WaylandProgram> {
 public:
     explicit WaylandProgram(WaylandDesktop& desktop);
     ~WaylandProgram();
@@ -118,13 +120,8 @@ public:
     std::vector<QJsonObject> windows() const;
     std::optional<QRect> mainWindow() const;
     void clickMain(QPoint clientPoint);
-    void clickCapture() { clickMain({213, 30}); }
-    void chooseSelection() { clickMain({27, 28}); }
-    void chooseFixedArea() { clickMain({97, 28}); }
-    void chooseWholeScreen() { clickMain({153, 28}); }
-    void chooseCopy() { clickMain({166, 58}); }
-    void chooseEdit() { clickMain({111, 58}); }
-    void toggleHide() { clickMain({20, 92}); }
+    // Waits until the main window is back, alone (the overlay, the editor, a notice gone).
+    bool waitForMainAlone(int timeoutMs = 5000) const;
 
     // Whether the overlay covers every output, one full-screen window each.
     bool waitForOverlay(int timeoutMs = 5000) const;
@@ -144,5 +141,3 @@ private:
     QProcess* process_ = nullptr;
     QMap<QString, QString> changed_;
 };
-
-bool waitUntil(const std::function<bool()>& predicate, int timeoutMs = 5000);

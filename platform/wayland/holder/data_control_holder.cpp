@@ -130,8 +130,9 @@ bool DataControlHolder::own(std::string* reason) {
     wl_display_roundtrip(display_);
     wl_registry_destroy(registry);
     if (!manager_ || !seat_) {
-        *reason = "a área de trabalho não oferece controle da área de transferência "
-                  "(wlr-data-control)";
+        *reason =
+            "a área de trabalho não oferece controle da área de transferência "
+            "(wlr-data-control)";
         return false;
     }
     device_ = zwlr_data_control_manager_v1_get_data_device(manager_, seat_);

@@ -44,6 +44,6 @@ private:
     zwlr_data_control_device_v1* device_ = nullptr;
     zwlr_data_control_source_v1* source_ = nullptr;
     zwlr_data_control_offer_v1* shown_ = nullptr;  // the clipboard's offer as the desktop tells it
-    int selections_ = 0;  // selection events seen
+    int selections_ = 0;                           // selection events seen
     bool cancelled_ = false;
 };
