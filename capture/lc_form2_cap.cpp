@@ -94,8 +94,12 @@ void LC_Form2_cap::showOverlay(const QImage& still) {
     // Where windows cannot place themselves (Wayland), each asks to be full screen on its own.
     const bool fullScreen = frozen_overlay::used();
     for (OverlayPane* pane : panes_) {
-        LC_Mod3_Transparencia::SetTransparency(pane, overlay_look::kOpacityPercent, true);
-        fullScreen ? pane->showFullScreen() : pane->show();
+        if (fullScreen) {
+            pane->showFullScreen();  // over a still picture, which it tints itself
+        } else {
+            LC_Mod3_Transparencia::SetTransparency(pane, overlay_look::kOpacityPercent, true);
+            pane->show();
+        }
         pane->raise();
     }
     fullScreen ? showFullScreen() : show();
