@@ -356,7 +356,17 @@ std::optional<QRect> WaylandProgram::mainWindow() const {
 }
 
 void WaylandProgram::clickMain(QPoint clientPoint) {
-    const auto main = mainWindow();
+    // Where the main window has settled: just shown again, the desktop may still place it.
+    std::optional<QRect> main = mainWindow();
+    waitUntil(
+        [&] {
+            QThread::msleep(100);
+            const std::optional<QRect> now = mainWindow();
+            const bool settled = now && now == main;
+            main = now;
+            return settled;
+        },
+        3000);
     if (!main) {
         throw std::runtime_error("the main window is not shown");
     }
