@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing (the test tools too), builds, installs into a test folder and runs
-# every test inside a private X desktop.
+# every test inside a private X desktop, then the Wayland layer (label "wayland") inside a
+# private Wayland desktop.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/common.sh
@@ -12,4 +13,9 @@ cmake --install build --prefix "$PWD/build/test-install" >/dev/null
 
 export LUMACAP_INSTALL_DIR="$PWD/build/test-install"
 cd build
-../tests/desktop/private_desktop.sh -- ctest --output-on-failure --timeout 300 "$@"
+status=0
+../tests/desktop/private_desktop.sh -- ctest --output-on-failure --timeout 300 -LE wayland "$@" ||
+    status=1
+../tests/desktop/private_desktop.sh --wayland -- ctest --output-on-failure --timeout 300 -L wayland \
+    "$@" || status=1
+exit $status

@@ -15,6 +15,7 @@
 #include "platform/font_warmup.h"
 #include "platform/start_failure_guard.h"
 #include "platform/termination_signals.h"
+#include "platform/wayland/wayland_session.h"
 #include "ui/dialog_language.h"
 #include "ui/forms.h"
 #include "ui/look.h"
@@ -92,6 +93,8 @@ int main(int argc, char* argv[]) {
         start_steps::warnAlone(problem);
     }
 
+    // On a Wayland desktop, one of its own programs: the screen is read through its portal.
+    platform::wayland::preferNativeWayland();
     // Without a display Qt would abort; the guard says why and ends with status 1 instead.
     platform::StartFailureGuard guard;
     // The font configuration is read while the display connection is being made.

@@ -8,6 +8,7 @@
 #include "capture/area_grab.h"
 #include "capture/capture_outcome.h"
 #include "capture/editor_handover.h"
+#include "capture/frozen_overlay.h"
 #include "capture/lc_form2_cap.h"
 #include "capture/overlay_look.h"
 #include "capture/screen_settle.h"
@@ -119,6 +120,13 @@ void LC_Form1_Ini::beginAreaCapture() {
     }
     captureUnderWay_ = true;
     rememberSize();
+    if (frozen_overlay::used()) {
+        frozen_overlay::startArea(overlay);  // the picture waits for these windows to go
+        closeNotice();
+        hide();
+        editor_handover::hideEditor();
+        return;
+    }
     LC_Mod3_Transparencia::SetTransparency(overlay, overlay_look::kOpacityPercent, true);
 
     const QList<platform::ScreenArea>& screens = overlay->screens();
@@ -168,6 +176,12 @@ void LC_Form1_Ini::beginWholeScreen() {
     }
     captureUnderWay_ = true;
     rememberSize();
+    if (frozen_overlay::used()) {
+        frozen_overlay::startWholeScreen(this);
+        closeNotice();
+        hide();
+        return;
+    }
     const QList<platform::ScreenArea> screens = platform::screenAreas();
     if (screens.isEmpty()) {
         capture_outcome::failed(QStringLiteral("nenhuma tela foi encontrada"));

@@ -8,6 +8,7 @@
 #include "ui/forms.h"
 #include "ui/notice.h"
 #include "ui/picture_button.h"
+#include "ui/screen_place.h"
 #include "ui/window_metrics.h"
 
 void LC_Form1_Ini::wireHiding() {
@@ -65,6 +66,9 @@ void LC_Form1_Ini::MinimizeToTaskbar() {
 }
 
 void LC_Form1_Ini::btnPosition_Click() {
+    if (screen_place::positionUnknown(this)) {
+        return;
+    }
     const int left = window_metrics::leftTw(this);
     const int top = window_metrics::topTw(this);
     if (!storeSetting(this, statements::updatePosition(left, top))) {

@@ -6,12 +6,14 @@
 #include "platform/pointer_keys.h"
 #include "platform/program_dir.h"
 #include "platform/services.h"
+#include "platform/wayland/precise_pointer.h"
 #include "settings/lc_mod1_bd.h"
 #include "settings/settings_error.h"
 #include "ui/forms.h"
 
 int startProgram(const QString& dir) {
     platform::watchPointer();  // the pointer's device pixels, at any density
+    platform::wayland::watchPointer();
     const platform::ProgramLayout layout = platform::layoutAround(dir);
     platform::setProgramLayout(layout);
     try {

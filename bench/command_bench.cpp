@@ -23,48 +23,12 @@
 #include <thread>
 #include <vector>
 
-extern char** environ;
+#include "bench_process.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-// Runs a program to its end; its output goes to `out` (or nowhere). Returns its exit status.
-int run(const std::vector<std::string>& args, const std::string& out = "/dev/null") {
-    std::vector<char*> argv;
-    for (const auto& a : args) {
-        argv.push_back(const_cast<char*>(a.c_str()));
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&files, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, argv[0], &files, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&files);
-    if (spawned != 0) {
-        return -1;
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using namespace bench_process;
 
 // Waits until the clipboard gives a PNG picture; false after 10 seconds.
 bool pollForPicture(const std::string& scratch) {
@@ -86,12 +50,9 @@ void clearClipboard() {
 // The running copy, from a folder of its own, in the tray.
 struct RunningCopy {
     RunningCopy() {
-        folder = fs::temp_directory_path() / ("lumacap-command-bench-" + std::to_string(getpid()));
-        fs::remove_all(folder);
-        fs::copy(LUMACAP_DATA_DIR, folder, fs::copy_options::recursive);
-        fs::copy_file(LUMACAP_BINARY, folder / "Lumacap");
-        fs::copy_file(LUMACAP_GUI, folder / "lumacap-gui");
-        fs::copy_file(LUMACAP_HELPER, folder / "lumacap-clipboard");
+        folder = programFolder("lumacap-command-bench", {{LUMACAP_BINARY, "Lumacap"},
+                                                         {LUMACAP_GUI, "lumacap-gui"},
+                                                         {LUMACAP_HELPER, "lumacap-clipboard"}});
         fs::create_directory(folder / "run");
         chmod((folder / "run").c_str(), 0700);
         setenv("XDG_RUNTIME_DIR", (folder / "run").c_str(), 1);
@@ -99,14 +60,10 @@ struct RunningCopy {
         const std::string path = program;
         char* argv[] = {const_cast<char*>(path.c_str()), const_cast<char*>("--tray"), nullptr};
         posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ);
-        const auto start = Clock::now();
-        while (!up() && secondsSince(start) < 20) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
+        waitFor([this] { return up(); }, 20);
     }
     ~RunningCopy() {
-        kill(pid, SIGTERM);
-        waitpid(pid, nullptr, 0);
+        stop(pid);
         fs::remove_all(folder);
     }
     bool up() const {

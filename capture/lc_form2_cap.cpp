@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "capture/area_grab.h"
+#include "capture/frozen_overlay.h"
 #include "capture/overlay_look.h"
 #include "capture/overlay_pane.h"
 #include "capture/selection_geometry.h"
@@ -90,12 +91,18 @@ void LC_Form2_cap::showOverlay(const QImage& still) {
         still.isNull() ? QImage()
                        : overlay_look::darkened(
                              still, LC_Mod3_Transparencia::alphaFor(overlay_look::kOpacityPercent));
+    // Where windows cannot place themselves (Wayland), each asks to be full screen on its own.
+    const bool fullScreen = frozen_overlay::used();
     for (OverlayPane* pane : panes_) {
-        LC_Mod3_Transparencia::SetTransparency(pane, overlay_look::kOpacityPercent, true);
-        pane->show();
+        if (fullScreen) {
+            pane->showFullScreen();  // over a still picture, which it tints itself
+        } else {
+            LC_Mod3_Transparencia::SetTransparency(pane, overlay_look::kOpacityPercent, true);
+            pane->show();
+        }
         pane->raise();
     }
-    show();
+    fullScreen ? showFullScreen() : show();
     raise();
     activateWindow();
     // The window manager gives no focus to a window it does not manage; Escape must still work.

@@ -1,5 +1,7 @@
 #include "capture/overlay_pane.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 OverlayPane::OverlayPane(const platform::ScreenArea& screen, const OverlayScene& scene, Mouse mouse,
@@ -31,4 +33,11 @@ void OverlayPane::mouseMoveEvent(QMouseEvent* event) {
 
 void OverlayPane::mouseReleaseEvent(QMouseEvent* event) {
     mouse_.release(surface_.toDevice(event->position(), event->timestamp()));
+}
+
+void OverlayPane::keyPressEvent(QKeyEvent* event) {
+    // Escape cancels from every screen, also where the keyboard follows the focus (Wayland).
+    if (QWidget* owner = parentWidget()) {
+        QCoreApplication::sendEvent(owner, event);
+    }
 }

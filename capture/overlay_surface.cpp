@@ -3,8 +3,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
+#include <cmath>
 
 #include "capture/overlay_look.h"
+#include "platform/services.h"
+#include "platform/wayland/precise_pointer.h"
 #include "ui/lc_mod3_transparencia.h"
 #include "ui/pointer_pixel.h"
 
@@ -26,6 +29,20 @@ OverlaySurface::OverlaySurface(QWidget* window, const OverlayScene& scene)
     : window_(window), scene_(scene) {}
 
 QPoint OverlaySurface::toDevice(QPointF windowPos, quint64 timestamp) const {
+    if (platform::services().capturesThroughPortal()) {
+        // Wayland gives positions beyond the window's edges (a drag onto another screen) in the
+        // desktop's logical pixels: the screen under them converts them, at full precision.
+        const QPointF logical =
+            QPointF(screen_.logical.topLeft()) +
+            platform::wayland::eventPosition(window_, timestamp, windowPos).value_or(windowPos);
+        const QPoint on(static_cast<int>(std::floor(logical.x())),
+                        static_cast<int>(std::floor(logical.y())));
+        const platform::ScreenArea s = platform::screenAtLogical(platform::screenAreas(), on);
+        // The device pixel that holds the position.
+        const QPointF d = (logical - s.logical.topLeft()) * s.scale;
+        return s.device.topLeft() + QPoint(static_cast<int>(std::floor(d.x() + 1e-6)),
+                                           static_cast<int>(std::floor(d.y() + 1e-6)));
+    }
     // The window lies exactly on its screen, whose corner is a device pixel of the desktop.
     return screen_.device.topLeft() + pointer_pixel::inWindow(window_, windowPos, timestamp);
 }

@@ -15,13 +15,17 @@ bool isWaylandSession(const QString& platformName, const QString& waylandDisplay
 }
 
 QString realCaptureRefusal() {
-    if (!isWaylandSession(QGuiApplication::platformName(), qEnvironmentVariable("WAYLAND_DISPLAY"),
+    const QString platform = QGuiApplication::platformName();
+    if (platform.startsWith(QLatin1String("wayland")) ||
+        !isWaylandSession(platform, qEnvironmentVariable("WAYLAND_DISPLAY"),
                           qEnvironmentVariable("XDG_SESSION_TYPE"))) {
         return {};
     }
     return QStringLiteral(
-        "Esta é uma sessão Wayland: nela o Lumacap não consegue capturar a tela diretamente "
-        "(o sistema entregaria uma imagem preta). Nada foi capturado.");
+        "Esta é uma sessão Wayland, mas o Lumacap roda nela como programa X11 (XWayland), que "
+        "não consegue capturar a tela (o sistema entregaria uma imagem preta). Instale o "
+        "suporte do Qt a Wayland (pacote qt6-wayland) e não force QT_QPA_PLATFORM=xcb: o "
+        "Lumacap então captura pelo portal da área de trabalho. Nada foi capturado.");
 }
 
 }  // namespace platform

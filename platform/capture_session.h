@@ -12,7 +12,8 @@ bool isWaylandSession(const QString& platformName, const QString& waylandDisplay
                       const QString& sessionType);
 
 // Why the screen cannot be read in this session (a message for the user), or an empty text
-// when it can.
+// when it can: as a native Wayland client the program reads it through the desktop's portal,
+// but under XWayland every grab is black.
 QString realCaptureRefusal();
 
 }  // namespace platform

@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "platform/encoded_image_mime.h"
+#include "platform/wayland/wayland_clipboard.h"
+#include "platform/wayland/wayland_session.h"
 
 namespace platform {
 
@@ -17,6 +19,9 @@ bool realPutImageOnClipboard(const QImage& image, QString* error) {
     };
     if (image.isNull()) {
         return fail(QStringLiteral("a imagem está vazia"));
+    }
+    if (wayland::nativeSession()) {
+        return wayland::putImageOnClipboard(image, error);
     }
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard) {

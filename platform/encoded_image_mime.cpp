@@ -8,7 +8,9 @@ namespace {
 const QString kPng = QStringLiteral("image/png");
 const QString kQtImage = QStringLiteral("application/x-qt-image");
 
-QByteArray encodePng(const QImage& image) {
+}  // namespace
+
+QByteArray clipboardPng(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -21,10 +23,8 @@ QByteArray encodePng(const QImage& image) {
     return bytes;
 }
 
-}  // namespace
-
 EncodedImageMime::EncodedImageMime(const QImage& image)
-    : image_(image), png_(std::async(std::launch::async, encodePng, image).share()) {}
+    : image_(image), png_(std::async(std::launch::async, clipboardPng, image).share()) {}
 
 EncodedImageMime::~EncodedImageMime() {
     if (png_.valid()) {

@@ -4,6 +4,9 @@
 #include <QMimeData>
 #include <future>
 
+// The PNG the clipboard offers for a picture: quick to make, a small fraction of the raw size.
+QByteArray clipboardPng(const QImage& image);
+
 // Clipboard data for one picture: the image itself for this program, and its PNG bytes for
 // everyone else, encoded once on a worker thread as soon as the data is made.
 class EncodedImageMime : public QMimeData {

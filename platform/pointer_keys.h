@@ -19,4 +19,7 @@ void watchPointer();
 // See Services::eventPixel (one unit per system).
 std::optional<QPoint> realEventPixel(const QWidget* window, quint64 timestamp, QPoint estimate,
                                      int slack);
+// That of the system this program runs on now: X11's unit, or Wayland's.
+std::optional<QPoint> sessionEventPixel(const QWidget* window, quint64 timestamp, QPoint estimate,
+                                        int slack);
 }  // namespace platform

@@ -13,6 +13,8 @@
 #include "platform/save_dialog.h"
 #include "platform/screen_grab.h"
 #include "platform/tray_availability.h"
+#include "platform/wayland/desktop_portal.h"
+#include "platform/wayland/wayland_session.h"
 
 namespace platform {
 
@@ -22,12 +24,14 @@ Services& services() {
         .message = &realMessage,
         .keyboardModifiers = &realKeyboardModifiers,
         .cursorPos = &realCursorPos,
-        .eventPixel = &realEventPixel,
+        .eventPixel = &sessionEventPixel,
         .openUrl = &realOpenUrl,
         .trayAvailable = &realTrayAvailable,
         .compositorActive = &realCompositorActive,
         .captureRefusal = &realCaptureRefusal,
         .grabDesktop = &realGrabDesktop,
+        .capturesThroughPortal = &wayland::nativeSession,
+        .takeDesktopShot = &wayland::takeDesktopShot,
         .putImageOnClipboard = &realPutImageOnClipboard,
         .chooseColor = &realChooseColor,
         .chooseSaveFile = &realChooseSaveFile,

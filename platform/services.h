@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+class QObject;
 class QWidget;
 
 // The operating-system services the program uses, each a replaceable function. The defaults
@@ -35,6 +36,14 @@ struct SaveDialogRequest {
 struct FontChoice {
     QFont font;
     bool accepted = false;
+};
+
+// A picture of the whole virtual desktop that the desktop itself took: device pixels, `area` of
+// the virtual desktop; or a null picture and why (a message for the user).
+struct DesktopShot {
+    QImage picture;
+    QRect area;
+    QString failure;
 };
 
 struct Services {
@@ -66,6 +75,13 @@ struct Services {
     // A rectangle of the virtual desktop, device pixels one for one (RGB32, the rectangle's
     // size); null when the system gave no picture.
     std::function<QImage(const QRect&)> grabDesktop;
+    // Whether the screen is read through the desktop's Screenshot portal (a Wayland session, where
+    // a program cannot grab the screen nor place its windows) rather than grabbed.
+    std::function<bool()> capturesThroughPortal;
+    // The portal's picture of the whole desktop, handed to `done` later on the interface thread
+    // (not once `context` is gone).
+    std::function<void(QObject* context, std::function<void(const DesktopShot&)> done)>
+        takeDesktopShot;
     // Empties the clipboard and puts a picture on it; false with a reason when it failed.
     std::function<bool(const QImage&, QString* error)> putImageOnClipboard;
     // The colour dialog preset to a colour, custom colours open and all black; nullopt only

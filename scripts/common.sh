@@ -3,13 +3,17 @@
 
 RUN_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libsqlite3-dev
               libxcb1-dev libxcb-randr0-dev libxcb-xinput-dev qt6-qpa-plugins
-              qt6-translations-l10n fonts-liberation)
+              qt6-translations-l10n fonts-liberation qt6-wayland libwayland-dev)
 # The Debian package: CPack's dependency computing (dpkg-shlibdeps, file) and the checkers.
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream man-db)
 TEST_PACKAGES=(libgtest-dev xvfb jwm xcompmgr xdotool xclip x11-utils imagemagick sqlite3
                poppler-utils dbus-daemon xfce4-settings xserver-xorg-core
-               xserver-xorg-video-dummy x11-xserver-utils "${PACKAGE_PACKAGES[@]}")
-BENCH_PACKAGES=(libbenchmark-dev xvfb jwm x11-utils x11-apps xclip xdotool dbus-daemon)
+               xserver-xorg-video-dummy x11-xserver-utils
+               sway pipewire xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
+               wl-clipboard wtype grim dbus-bin libglib2.0-bin "${PACKAGE_PACKAGES[@]}")
+BENCH_PACKAGES=(libbenchmark-dev xvfb jwm x11-utils x11-apps xclip xdotool dbus-daemon
+                sway pipewire xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
+                wl-clipboard dbus-bin libglib2.0-bin)
 
 # install_missing PACKAGE...: apt-get install whatever is not installed yet (sudo when not root).
 install_missing() {

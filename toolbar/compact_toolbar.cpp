@@ -133,6 +133,9 @@ void LC_Form7_mini::btnTop_Click() {
 }
 
 void LC_Form7_mini::btnPosition_Click() {
+    if (screen_place::positionUnknown(this)) {
+        return;
+    }
     const int left = window_metrics::leftTw(this);
     const int top = window_metrics::topTw(this);
     if (!storeSetting(this, statements::updateMiniPosition(left, top))) {

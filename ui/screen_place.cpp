@@ -4,6 +4,7 @@
 
 #include "platform/screen_geometry.h"
 #include "platform/screens.h"
+#include "platform/services.h"
 #include "ui/units.h"
 #include "ui/window_metrics.h"
 
@@ -50,6 +51,19 @@ void keepInside(QWidget* window) {
     if (i >= 0) {
         setOuterFrame(window, screen_geometry::inside(r, free[i]));
     }
+}
+
+bool positionUnknown(QWidget* window) {
+    if (!platform::services().capturesThroughPortal()) {
+        return false;
+    }
+    platform::services().message(
+        window, QStringLiteral("Lumacap"),
+        QStringLiteral("Numa sessão Wayland a área de trabalho não informa aos programas onde "
+                       "ficam as suas janelas, e as coloca ela mesma: a posição não foi "
+                       "gravada. A posição já gravada continua valendo nas sessões X11."),
+        platform::MessageIcon::Information);
+    return true;
 }
 
 }  // namespace screen_place

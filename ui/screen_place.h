@@ -18,4 +18,9 @@ void centreInside(QWidget* window, const QRect& area);
 // not fit.
 void keepInside(QWidget* window);
 
+// Where the desktop does not tell programs where their windows are (Wayland), a window's
+// position cannot be stored: a message says so (the position stored for X11 sessions stays)
+// and the answer is true.
+bool positionUnknown(QWidget* window);
+
 }  // namespace screen_place

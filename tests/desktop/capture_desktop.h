@@ -8,10 +8,12 @@
 #include <optional>
 
 #include "desktop/desktop_harness.h"
+#include "support/main_window_clicks.h"
+#include "support/pattern_check.h"
 
 // A private desktop showing the coordinate test pattern below everything, with the installed
 // program started on it and helpers to drive its capture from outside.
-class CaptureDesktop {
+class CaptureDesktop : public MainWindowClicks<CaptureDesktop> {
 public:
     explicit CaptureDesktop(DesktopOptions options = {});
     ~CaptureDesktop();
@@ -28,13 +30,6 @@ public:
     // Clicks a point of the main window's client area (logical pixels: it grows with the
     // desktop's density).
     void clickMain(QPoint clientPoint);
-    void clickCapture() { clickMain({213, 30}); }  // BtnCapture, centre
-    void chooseSelection() { clickMain({27, 28}); }
-    void chooseFixedArea() { clickMain({97, 28}); }
-    void chooseWholeScreen() { clickMain({153, 28}); }
-    void chooseCopy() { clickMain({166, 58}); }
-    void chooseEdit() { clickMain({111, 58}); }
-    void toggleHide() { clickMain({20, 92}); }
 
     // Id of the overlay once it covers the primary screen (and a window of the program covers
     // every other screen), or nullopt.
@@ -68,15 +63,3 @@ private:
     QString mainId_;
     std::vector<QRect> screens_;
 };
-
-// Where `picture` differs from the pattern's area starting at `origin` (pixels that no monitor
-// in `shown` shows must be black; rows from `ignoreFromY` on are not compared): a description,
-// or empty.
-QString differenceFromPattern(const QImage& picture, QPoint origin, const QRegion& shown,
-                              int ignoreFromY = 1 << 30);
-// Where a capture of the pattern (whose top-left pixel came from `origin`) is shown on the
-// screen now, other than at `origin` itself unless that is the only place.
-std::optional<QPoint> findPicture(const QImage& screen, QPoint origin, QSize size);
-// The same on one screen of `screen` at (0, 0).
-QString differenceFromPattern(const QImage& picture, QPoint origin, QSize screen,
-                              int ignoreFromY = 1 << 30);

@@ -4,12 +4,13 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QThread>
 #include <functional>
 #include <stdexcept>
+
+#include "support/run_process.h"
 
 namespace {
 
@@ -28,18 +29,6 @@ QString installDir() {
         throw std::runtime_error("LUMACAP_INSTALL_DIR does not hold an installed Lumacap");
     }
     return dir;
-}
-
-bool waitUntil(const std::function<bool()>& predicate, int timeoutMs) {
-    QElapsedTimer t;
-    t.start();
-    while (!predicate()) {
-        if (t.elapsed() > timeoutMs) {
-            return false;
-        }
-        sleepMs(50);
-    }
-    return true;
 }
 
 // The dummy driver's configuration for a framebuffer of `size` (xorg-dummy.conf filled in).
@@ -227,21 +216,7 @@ double PrivateDesktop::scale() const {
 
 QByteArray PrivateDesktop::runBytes(const QString& program, const QStringList& args, int* status,
                                     int timeoutMs) const {
-    QProcess p;
-    p.setProcessEnvironment(environment());
-    p.start(program, args);
-    if (!p.waitForStarted() || !p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-        if (status) {
-            *status = -1;
-        }
-        return {};
-    }
-    if (status) {
-        *status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    }
-    return p.readAllStandardOutput();
+    return runToEnd(program, args, environment(), status, timeoutMs);
 }
 
 QString PrivateDesktop::run(const QString& program, const QStringList& args, int* status,

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "support/temp_program_dir.h"
+#include "support/wait_until.h"
 
 // Desktop tests: the installed program started in a private X desktop of the test's own and
 // driven from outside with the X tools, as a user's desktop would see it.
@@ -147,7 +148,5 @@ private:
 
 // Window state as xwininfo reports it.
 WindowInfo windowInfo(const PrivateDesktop& desktop, const QString& windowId);
-// Waits until `predicate` holds, polling every 50 ms.
-bool waitUntil(const std::function<bool()>& predicate, int timeoutMs = 5000);
 // The folder of the installed program under test.
 QString installDir();

@@ -2,6 +2,7 @@
 # Runs a command inside a private X desktop and stops exactly what it started, also on failure.
 #   private_desktop.sh [--size WxH] [--dpi N] [--scale F] [--monitors LAYOUT] [--compositor]
 #                      [--no-tray] [--no-wm] -- command [args...]
+#   private_desktop.sh --wayland -- command [args...]
 # The desktop is Xvfb on a free display, jwm (task list and system tray) and, on request,
 # xcompmgr. --dpi sets Xft.dpi (xrdb -merge; 144 is a common high density), --scale sets
 # QT_SCALE_FACTOR for the command. --monitors makes several monitors, which Xvfb cannot: Xorg
@@ -9,7 +10,14 @@
 # one marked * primary (else the first); for example
 #   --monitors '1280x1024+0+0,1024x768+1280+128*'
 # (different heights, the primary one on the right). The command's exit status is the script's.
+# --wayland makes a private Wayland desktop instead (wayland_desktop.sh beside this script).
 set -u
+
+if [ "${1:-}" = --wayland ]; then
+    shift
+    [ "${1:-}" = -- ] && shift
+    exec "$(dirname "$0")/wayland_desktop.sh" "$@"
+fi
 
 size=1920x1080
 compositor=0
@@ -35,20 +43,7 @@ done
 
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-pids=()
-
-stop_all() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null
-    done
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        wait "${pids[i]}" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap stop_all EXIT
-trap 'exit 130' INT TERM
+. "$here"/started_processes.sh
 
 # xorg_config W H: the dummy driver's configuration for a W x H framebuffer.
 xorg_config() {

@@ -444,8 +444,11 @@ TEST_F(Capture, AWaylandSessionIsToldThatItCannotBeCapturedHere) {
         QTest::mouseClick(main->BtnCapture, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1) << mode->objectName().toStdString();
         EXPECT_EQ(messages.takeLast(),
-                  "Lumacap|Esta é uma sessão Wayland: nela o Lumacap não consegue capturar a tela "
-                  "diretamente (o sistema entregaria uma imagem preta). Nada foi capturado.");
+                  "Lumacap|Esta é uma sessão Wayland, mas o Lumacap roda nela como programa X11 "
+                  "(XWayland), que não consegue capturar a tela (o sistema entregaria uma imagem "
+                  "preta). Instale o suporte do Qt a Wayland (pacote qt6-wayland) e não force "
+                  "QT_QPA_PLATFORM=xcb: o Lumacap então captura pelo portal da área de trabalho. "
+                  "Nada foi capturado.");
         EXPECT_FALSE(overlay());
         EXPECT_TRUE(main->isVisible());
     }

@@ -1,6 +1,11 @@
 // Shows the coordinate test pattern over the whole virtual desktop (every monitor, and what lies
 // between them), one pattern pixel per device pixel at any density, below every other window,
 // and prints "ready" once it is on the screen. Runs until it is terminated.
+// On Wayland, where a program cannot place its windows, it shows one window per screen, titled
+// "pattern " and the screen's name, each with the pattern of the screen's device pixels (the
+// screen's logical corner, then its size at its density). The desktop is to lay each over its
+// whole screen, below the windows of others: tiled, without borders or gaps (not full screen,
+// which would hide them).
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -8,10 +13,15 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "support/test_pattern.h"
 
 namespace {
+
+// Windows not painted yet: "ready" comes once every one has been.
+int unpainted = 0;
 
 class PatternWindow : public QWidget {
 public:
@@ -23,11 +33,34 @@ public:
         picture_ = test_pattern::make(size());
     }
 
+    // The pattern of one screen, in its device pixels.
+    explicit PatternWindow(QScreen* screen) {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setWindowTitle(QStringLiteral("pattern ") + screen->name());
+        setScreen(screen);
+        const qreal s = screen->devicePixelRatio();
+        const QRect g = screen->geometry();
+        const QRect device(g.topLeft(), (QSizeF(g.size()) * s).toSize());
+        picture_ = QImage(device.size(), QImage::Format_RGB32);
+        for (int y = 0; y < device.height(); ++y) {
+            for (int x = 0; x < device.width(); ++x) {
+                picture_.setPixel(x, y, test_pattern::at(device.x() + x, device.y() + y));
+            }
+        }
+        picture_.setDevicePixelRatio(s);
+        setGeometry(g);
+    }
+
 protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter p(this);
-        p.drawImage(event->rect().topLeft(), picture_, event->rect());
-        if (!announced_) {
+        if (picture_.devicePixelRatio() != 1) {
+            p.drawImage(QPoint(0, 0), picture_);
+        } else {
+            p.drawImage(event->rect().topLeft(), picture_, event->rect());
+        }
+        if (!announced_ && --unpainted == 0) {
             announced_ = true;
             QTimer::singleShot(100, this, [] {
                 std::printf("ready\n");
@@ -49,6 +82,16 @@ int main(int argc, char* argv[]) {
     qunsetenv("QT_SCALE_FACTOR");
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
     QApplication app(argc, argv);
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::vector<std::unique_ptr<PatternWindow>> windows;
+        unpainted = static_cast<int>(QGuiApplication::screens().size());
+        for (QScreen* screen : QGuiApplication::screens()) {
+            windows.push_back(std::make_unique<PatternWindow>(screen));
+            windows.back()->show();
+        }
+        return QApplication::exec();
+    }
+    unpainted = 1;
     PatternWindow window;
     window.show();
     window.lower();

@@ -1,7 +1,8 @@
-// lumacap-clipboard: started by Lumacap as it ends with its picture on the clipboard. Reads the
-// PNG from descriptor 0 (an 8-byte little-endian length, then the bytes), takes the clipboard,
-// answers "ok" (or the reason it could not) on the same descriptor, then serves the picture
-// until it is no longer needed.
+// The clipboard helpers (lumacap-clipboard for X11, lumacap-wayland-clipboard for Wayland):
+// started by Lumacap to keep its picture on the clipboard. Reads the PNG from descriptor 0 (an
+// 8-byte little-endian length, then the bytes), takes the clipboard, answers "ok" (or the
+// reason it could not) on the same descriptor, then serves the picture until it is no longer
+// needed. system_holder.h, one per system, names the class that does the system's part.
 #include <signal.h>
 #include <unistd.h>
 
@@ -10,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "selection_holder.h"
+#include "system_holder.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ int main() {
         answer("a imagem chegou incompleta");
         return 1;
     }
-    SelectionHolder holder(std::move(png));
+    SystemHolder holder(std::move(png));
     std::string reason;
     if (!holder.own(&reason)) {
         answer(reason);

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "data_control_holder.h"
+
+using SystemHolder = DataControlHolder;

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "selection_holder.h"
+
+using SystemHolder = SelectionHolder;

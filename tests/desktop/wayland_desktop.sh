@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# Runs a command beside a private Wayland desktop (private_desktop.sh --wayland -- command):
+# sway on its headless backend (one 1920x1080 output, HEADLESS-1, no GPU needed), PipeWire and
+# xdg-desktop-portal with the wlr backend (Screenshot) and the gtk one, on a D-Bus session bus of
+# their own. swaybar runs hidden, as the tray's StatusNotifierItem host.
+#
+# sway refuses to run as root, so as root the desktop runs as the unprivileged user `nobody`
+# (LUMACAP_SESSION_USER tells the command so: start the programs under test as that user), in
+# a PID and mount namespace of its own with a private /tmp: xdg-desktop-portal-wlr writes every
+# screenshot to /tmp/out.png, which another desktop must not share, and whatever the desktop
+# started (the portals come up through D-Bus activation) ends with it. The command runs as the
+# caller, with WAYLAND_DISPLAY, SWAYSOCK, XDG_RUNTIME_DIR and DBUS_SESSION_BUS_ADDRESS of the
+# desktop. Its exit status is the script's.
+set -u
+[ "${1:-}" = -- ] && shift
+[ $# -gt 0 ] || { echo "usage: private_desktop.sh --wayland -- command [args...]" >&2; exit 2; }
+
+if [ "$(id -u)" = 0 ] && [ -z "${LUMACAP_WAYLAND_NAMESPACE:-}" ]; then
+    export LUMACAP_WAYLAND_NAMESPACE=1
+    exec unshare --pid --fork --mount --mount-proc --propagation private "$0" "$@"
+fi
+if [ -n "${LUMACAP_WAYLAND_NAMESPACE:-}" ]; then
+    mount -t tmpfs -o mode=1777 lumacap-tmp /tmp || exit 1
+fi
+unset LUMACAP_WAYLAND_NAMESPACE
+
+work=$(mktemp -d)
+chmod 755 "$work"
+rt=$work/rt
+home=$work/home
+mkdir -p "$rt" "$home/.config/xdg-desktop-portal-wlr"
+chmod 700 "$rt"
+. "$(dirname "$0")"/started_processes.sh
+
+cat >"$work/sway.conf" <<'EOF'
+output HEADLESS-1 resolution 1920x1080 position 0 0 bg #336699 solid_color
+default_border none
+default_floating_border none
+gaps inner 0
+focus_on_window_activation focus
+# The desktop draws the pointer into every screenshot; it goes once still for a moment.
+seat * hide_cursor 100
+xwayland disable
+bar {
+    mode invisible
+    tray_output *
+}
+EOF
+# Only ScreenCast reads it; without it xdg-desktop-portal-wlr would ask which output to share.
+printf '[screencast]\nchooser_type=none\n' >"$home/.config/xdg-desktop-portal-wlr/config"
+
+user_env=(PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME="$home"
+          XDG_RUNTIME_DIR="$rt" XDG_CONFIG_HOME="$home/.config"
+          XDG_DATA_HOME="$home/.local/share" XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland
+          NO_AT_BRIDGE=1 GTK_A11Y=none LANG=C.UTF-8)
+as_user=(env -i)
+if [ "$(id -u)" = 0 ]; then
+    export LUMACAP_SESSION_USER=nobody
+    chown -R nobody:nogroup "$rt" "$home"
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups env -i)
+fi
+
+# wait_for TEST...: up to 10 s for the test to pass.
+wait_for() {
+    local i
+    for i in $(seq 1 500); do
+        "$@" && return 0
+        sleep 0.02
+    done
+    echo "wayland_desktop: gave up waiting for: $*" >&2
+    return 1
+}
+
+"${as_user[@]}" "${user_env[@]}" dbus-daemon --session --nofork --print-address=3 \
+    3>"$work/bus" >"$work/dbus.log" 2>&1 &
+pids+=($!)
+wait_for grep -qs unix: "$work/bus" || exit 1
+bus=$(head -n1 "$work/bus")
+user_env+=(DBUS_SESSION_BUS_ADDRESS="$bus")
+
+"${as_user[@]}" "${user_env[@]}" pipewire >"$work/pipewire.log" 2>&1 &
+pids+=($!)
+wait_for test -S "$rt/pipewire-0" || exit 1
+
+"${as_user[@]}" "${user_env[@]}" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
+    WLR_RENDERER=pixman sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
+pids+=($!)
+socket_of() { compgen -G "$rt/$1" | head -n1; }
+has_socket() { [ -n "$(socket_of "$1")" ]; }
+wait_for has_socket 'wayland-[0-9]' || { cat "$work/sway.log" >&2; exit 1; }
+wait_for has_socket 'sway-ipc.*.sock' || exit 1
+display=$(basename "$(socket_of 'wayland-[0-9]')")
+swaysock=$(socket_of 'sway-ipc.*.sock')
+user_env+=(WAYLAND_DISPLAY="$display" SWAYSOCK="$swaysock")
+wait_for "${as_user[@]}" "${user_env[@]}" swaymsg -t get_outputs >/dev/null 2>&1 || exit 1
+"${as_user[@]}" "${user_env[@]}" dbus-update-activation-environment WAYLAND_DISPLAY SWAYSOCK \
+    XDG_CURRENT_DESKTOP XDG_SESSION_TYPE NO_AT_BRIDGE GTK_A11Y HOME XDG_RUNTIME_DIR
+
+# Debian 12's xdg-desktop-portal-wlr (0.7.0) may leave a message that reaches it while it starts
+# unread until the next one, and the portal's first Screenshot then hangs for 25 s. Started
+# before anything talks to it, it is settled by the first request.
+"${as_user[@]}" "${user_env[@]}" gdbus call --session -d org.freedesktop.DBus \
+    -o /org/freedesktop/DBus -m org.freedesktop.DBus.StartServiceByName \
+    org.freedesktop.impl.portal.desktop.wlr 0 >/dev/null
+sleep 0.5
+
+export WAYLAND_DISPLAY="$display" SWAYSOCK="$swaysock" XDG_RUNTIME_DIR="$rt"
+export DBUS_SESSION_BUS_ADDRESS="$bus" XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=sway
+export QT_QPA_PLATFORM=wayland
+unset DISPLAY
+"$@"
+exit $?

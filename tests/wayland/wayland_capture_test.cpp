@@ -1,0 +1,263 @@
+// Captures on a Wayland desktop (sway, headless) through its Screenshot portal: the installed
+// program, the coordinate test pattern under it, everything checked pixel by pixel from the
+// clipboard (wl-paste) and from the screen (grim).
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonObject>
+#include <QThread>
+
+#include "support/pattern_check.h"
+#include "support/test_pattern.h"
+#include "wayland/wayland_desktop.h"
+
+// Readable failures.
+void PrintTo(const QString& s, std::ostream* out) {
+    *out << '"' << s.toStdString() << '"';
+}
+
+namespace {
+
+const QSize kScreen(1920, 1080);
+
+class WaylandCapture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!WaylandDesktop::available()) {
+            GTEST_SKIP() << "not on a Wayland desktop (private_desktop.sh --wayland)";
+        }
+    }
+};
+
+// An area marked on the overlay, from the press to the release (logical pixels of the layout).
+void markArea(WaylandDesktop& d, WaylandProgram& p, QPointF from, QPointF to) {
+    p.clickCapture();
+    ASSERT_TRUE(p.waitForOverlay());
+    QThread::msleep(200);  // mapped is not yet painted and taking the mouse
+    d.drag(from, to);
+}
+
+// The editor's window as grim shows it, once it shows a capture of the pattern whose top-left
+// pixel came from `origin`, `size` of it; `at` is where.
+QImage onEditor(WaylandDesktop& d, WaylandProgram& p, QPoint origin, QSize size,
+                std::optional<QPoint>* at) {
+    const auto editor = p.waitForOtherWindow();
+    if (!editor) {
+        return {};
+    }
+    QImage shown;
+    waitUntil(
+        [&] {
+            shown = d.screenshot().copy(*editor);
+            *at = findPicture(shown, origin, size);
+            return at->has_value();
+        },
+        5000);
+    return shown;
+}
+
+// The clipboard's next picture: `size`, the pattern's area from `origin` (on the first screen);
+// then the main window comes back alone.
+QImage expectCopy(WaylandDesktop& d, WaylandProgram& p, const QImage& previous, QPoint origin,
+                  QSize size) {
+    const QImage copy = d.waitForNewClipboard(previous);
+    EXPECT_EQ(copy.size(), size);
+    EXPECT_EQ(differenceFromPattern(copy, origin, kScreen), QString());
+    EXPECT_TRUE(p.waitForMainAlone());
+    return copy;
+}
+
+void closeOtherWindows(WaylandDesktop& d, WaylandProgram& p) {
+    const auto main = p.mainWindow();
+    for (const QJsonObject& w : p.windows()) {
+        if (!main || WaylandDesktop::content(w) != *main) {
+            d.sway(QStringLiteral("[con_id=%1] kill").arg(w.value(QStringLiteral("id")).toInt()));
+        }
+    }
+    ASSERT_TRUE(p.waitForMainAlone());
+}
+
+TEST_F(WaylandCapture, ToTheClipboardExactlyAlsoWithEveryWindowHiddenAndAfterTheProgramEnds) {
+    WaylandDesktop d;
+    d.showPattern();
+    WaylandProgram p(d);
+    p.folder().setField("fixWidth", "200");
+    p.folder().setField("fixHeight", "100");
+    ASSERT_TRUE(p.start());
+    p.chooseCopy();
+
+    // The main window comes back, and the notice goes.
+    p.chooseWholeScreen();
+    p.clickCapture();
+    const QImage whole = expectCopy(d, p, QImage(), {0, 0}, kScreen);
+
+    // A drag of 100 x 50 takes the pixels one inside the press point; the overlay goes.
+    p.chooseSelection();
+    markArea(d, p, {300, 200}, {400, 250});
+    const QImage area = expectCopy(d, p, whole, {301, 201}, {100, 50});
+
+    // The fixed area is centred on the pointer, held inside the screen.
+    p.chooseFixedArea();
+    p.clickCapture();
+    ASSERT_TRUE(p.waitForOverlay());
+    d.pointerTo({1903, 303});
+    d.click({1900, 300});
+    const QImage fixed = expectCopy(d, p, area, {1721, 251}, {200, 100});
+
+    // Escape takes nothing and brings the main window back.
+    p.chooseSelection();
+    p.clickCapture();
+    ASSERT_TRUE(p.waitForOverlay());
+    d.key(QStringLiteral("Escape"));
+    ASSERT_TRUE(p.waitForMainAlone());
+    EXPECT_EQ(d.clipboard(), fixed);
+
+    // "Esconder": the program goes to the tray (swaybar's StatusNotifierItem host), every window
+    // hidden, and the picture is on the clipboard all the same.
+    d.run(QStringLiteral("wl-copy"), {QStringLiteral("--clear")});
+    p.toggleHide();
+    p.chooseWholeScreen();
+    p.clickCapture();
+    const QImage hidden = d.waitForNewClipboard(QImage());
+    EXPECT_EQ(differenceFromPattern(hidden, {0, 0}, kScreen), QString());
+    EXPECT_TRUE(waitUntil([&] { return p.windows().empty(); }));
+    EXPECT_TRUE(waitUntil([&] {
+        return d
+            .run(QStringLiteral("gdbus"),
+                 {"introspect", "--session", "-d", "org.kde.StatusNotifierWatcher", "-o",
+                  "/StatusNotifierWatcher", "-p"})
+            .contains("RegisteredStatusNotifierItems = ['");
+    }));
+
+    // The picture outlives the program.
+    ASSERT_TRUE(p.end());
+    QThread::msleep(200);
+    EXPECT_EQ(d.clipboard(), hidden);
+}
+
+TEST_F(WaylandCapture, IntoTheEditorWholeScreenSelectionAndFixedArea) {
+    WaylandDesktop d;
+    d.showPattern();
+    WaylandProgram p(d);
+    p.folder().setField("fixWidth", "120");
+    p.folder().setField("fixHeight", "60");
+    ASSERT_TRUE(p.start());
+    std::optional<QPoint> at;
+
+    p.chooseWholeScreen();
+    p.clickCapture();
+    QImage shown = onEditor(d, p, {0, 0}, {300, 200}, &at);
+    ASSERT_TRUE(at) << "the whole screen is not on the editor's canvas";
+    EXPECT_EQ(differenceFromPattern(shown.copy(QRect(*at, QSize(300, 200))), {0, 0}, kScreen),
+              QString());
+    closeOtherWindows(d, p);
+
+    // Towards the top left: the corners are put in order.
+    p.chooseSelection();
+    markArea(d, p, {500, 400}, {380, 330});
+    shown = onEditor(d, p, {381, 331}, {120, 70}, &at);
+    ASSERT_TRUE(at) << "the selection is not on the editor's canvas";
+    EXPECT_EQ(differenceFromPattern(shown.copy(QRect(*at, QSize(120, 70))), {381, 331}, kScreen),
+              QString());
+    closeOtherWindows(d, p);
+
+    p.chooseFixedArea();
+    p.clickCapture();
+    ASSERT_TRUE(p.waitForOverlay());
+    d.click({1000, 700});
+    shown = onEditor(d, p, {941, 671}, {120, 60}, &at);
+    ASSERT_TRUE(at) << "the fixed area is not on the editor's canvas";
+    EXPECT_EQ(differenceFromPattern(shown.copy(QRect(*at, QSize(120, 60))), {941, 671}, kScreen),
+              QString());
+    closeOtherWindows(d, p);
+}
+
+// Pixels of a picture of the pattern on `screen` that the desktop drew at twice its density
+// and the program brought back: right except next to the pattern's steps (every 256 pixels) and
+// at the screen's edges, where the desktop's smoothing mixed in far-apart colours, or nothing.
+QString differenceAwayFromSteps(const QImage& picture, QPoint origin, const QRect& screen) {
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QPoint s = origin + QPoint(x, y);
+            const auto nearStep = [](int v) { return v % 256 == 0 || v % 256 == 255; };
+            if (nearStep(s.x()) || nearStep(s.y()) || s.x() == screen.left() ||
+                s.x() == screen.right() || s.y() == screen.top() || s.y() == screen.bottom()) {
+                continue;
+            }
+            if ((picture.pixel(x, y) | 0xff000000u) != test_pattern::at(s.x(), s.y())) {
+                return QStringLiteral("(%1,%2)").arg(x).arg(y);
+            }
+        }
+    }
+    return {};
+}
+
+TEST_F(WaylandCapture, TwoOutputsTheSecondAtScale2AreEachCapturedAtTheirOwnPixels) {
+    WaylandDesktop d;
+    d.addOutput(QStringLiteral("resolution 2560x1440 position 1920 0 scale 2"));
+    d.sway(QStringLiteral("focus output HEADLESS-1"));
+    ASSERT_TRUE(waitUntil([&] { return d.outputs().size() == 2; }));
+    d.showPattern();
+    WaylandProgram p(d);
+    ASSERT_TRUE(p.start());
+    p.chooseCopy();
+
+    // On the second screen (device pixels from 1920, 0 at twice the logical ones), ending on an
+    // odd device pixel: from device (2500, 300) to (2601, 341).
+    markArea(d, p, {2210, 150}, {2260.5, 170.5});
+    const QImage fine = d.waitForNewClipboard(QImage());
+    ASSERT_EQ(fine.size(), QSize(101, 41));
+    const QRegion second(1920, 0, 2560, 1440);
+    EXPECT_EQ(differenceFromPattern(fine, {2501, 301}, second), QString());
+
+    // Across both, from device (1800, 100) on the first to (2080, 400) on the second: the
+    // second screen's part exact; the first screen's part came at twice its density from the
+    // desktop and is brought back to its own pixels.
+    ASSERT_TRUE(p.waitForMainAlone());
+    markArea(d, p, {1800, 100}, {2000, 200});
+    const QImage across = d.waitForNewClipboard(fine);
+    ASSERT_EQ(across.size(), QSize(280, 300));
+    EXPECT_EQ(differenceFromPattern(across.copy(119, 0, 161, 300), {1920, 101}, second), QString());
+    EXPECT_EQ(
+        differenceAwayFromSteps(across.copy(0, 0, 119, 300), {1801, 101}, QRect({0, 0}, kScreen)),
+        QString());
+}
+
+TEST_F(WaylandCapture, WithoutAPortalAMessageSaysSoAndNothingIsCaptured) {
+    WaylandDesktop d;
+    // A session bus on which no portal can be started.
+    QTemporaryDir bus;
+    const QString config = bus.filePath(QStringLiteral("bus.conf"));
+    QFile f(config);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral("<busconfig><type>session</type><listen>unix:dir=%1</listen>"
+                           "<auth>EXTERNAL</auth><policy context=\"default\">"
+                           "<allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                           "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>")
+                .arg(bus.path())
+                .toUtf8());
+    f.close();
+    d.giveToUser(bus.path());
+    QProcess* daemon =
+        d.start(QStringLiteral("dbus-daemon"),
+                {QStringLiteral("--config-file=") + config, "--nofork", "--print-address"});
+    ASSERT_TRUE(daemon->waitForReadyRead(5000));
+    const QString address = QString::fromUtf8(daemon->readLine()).trimmed();
+
+    WaylandProgram p(d);
+    p.setEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+    ASSERT_TRUE(p.start({QStringLiteral("--tray")}) || p.windows().empty());
+    d.run(QStringLiteral("wl-copy"), {QStringLiteral("--clear")});
+    const WaylandProgram::Run run =
+        p.runAgain({QStringLiteral("--capture=selection"), QStringLiteral("--output=shot.png")});
+    EXPECT_EQ(run.status, 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("não oferece o portal de captura de tela")))
+        << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(p.home() + QStringLiteral("/shot.png")));
+    // The message is on the screen, and nothing on the clipboard.
+    EXPECT_TRUE(p.waitForOtherWindow());
+    EXPECT_TRUE(d.clipboard().isNull());
+    EXPECT_FALSE(p.waitForOverlay(300));
+}
+
+}  // namespace
