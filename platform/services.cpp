@@ -13,6 +13,7 @@
 #include "platform/save_dialog.h"
 #include "platform/screen_grab.h"
 #include "platform/tray_availability.h"
+#include "platform/windows_gone.h"
 
 namespace platform {
 
@@ -28,6 +29,7 @@ Services& services() {
         .compositorActive = &realCompositorActive,
         .captureRefusal = &realCaptureRefusal,
         .grabDesktop = &realGrabDesktop,
+        .windowsGone = &realWindowsGone,
         .putImageOnClipboard = &realPutImageOnClipboard,
         .chooseColor = &realChooseColor,
         .chooseSaveFile = &realChooseSaveFile,

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class QObject;
 class QWidget;
 
 // The operating-system services the program uses, each a replaceable function. The defaults
@@ -63,6 +65,13 @@ struct Services {
     // A rectangle of the virtual desktop, device pixels one for one (RGB32, the rectangle's
     // size); null when the system gave no picture.
     std::function<QImage(const QRect&)> grabDesktop;
+    // Runs `leave`, which takes `windows` (those of them on the screen) off the screen, then
+    // calls `done` once the screen no longer shows them (each off it, and its place drawn again
+    // by what lies below or by the compositor), `maxMs` after `leave` at the latest; nothing is
+    // called once `context` is gone.
+    std::function<void(QObject* context, const QList<QWidget*>& windows, int maxMs,
+                       const std::function<void()>& leave, std::function<void()> done)>
+        windowsGone;
     // Empties the clipboard and puts a picture on it; false with a reason when it failed.
     std::function<bool(const QImage&, QString* error)> putImageOnClipboard;
     // The colour dialog preset to a colour, custom colours open and all black; nullopt only

@@ -2,7 +2,8 @@
 # shellcheck shell=bash
 
 RUN_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev libsqlite3-dev libxcb1-dev
-              libxcb-randr0-dev libxcb-xinput-dev qt6-qpa-plugins qt6-translations-l10n
+              libxcb-randr0-dev libxcb-xinput-dev libxcb-shm0-dev
+              libxcb-damage0-dev qt6-qpa-plugins qt6-translations-l10n
               fonts-liberation)
 TEST_PACKAGES=(libgtest-dev xvfb jwm xcompmgr xdotool xclip x11-utils imagemagick sqlite3
                poppler-utils dbus-daemon xfce4-settings xserver-xorg-core

@@ -1,6 +1,9 @@
 // Shows the coordinate test pattern over the whole virtual desktop (every monitor, and what lies
 // between them), one pattern pixel per device pixel at any density, below every other window,
 // and prints "ready" once it is on the screen. Runs until it is terminated.
+// With --moving X,Y,W,H that rectangle changes every frame (60 a second): it is filled with one
+// of three pure colours (magenta, cyan, yellow) in turn, which nothing else on the test screens
+// shows.
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -15,18 +18,30 @@ namespace {
 
 class PatternWindow : public QWidget {
 public:
-    PatternWindow() {
+    explicit PatternWindow(QRect moving) : moving_(moving) {
         // Not managed: it lies exactly over the screen and stays below what the tests start.
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
         setAttribute(Qt::WA_OpaquePaintEvent);
         setGeometry(QGuiApplication::primaryScreen()->virtualGeometry());
         picture_ = test_pattern::make(size());
+        if (!moving_.isEmpty()) {
+            auto* frames = new QTimer(this);  // owned by the window
+            connect(frames, &QTimer::timeout, this, [this] {
+                ++frame_;
+                update(moving_);
+            });
+            frames->start(16);
+        }
     }
 
 protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter p(this);
         p.drawImage(event->rect().topLeft(), picture_, event->rect());
+        if (!moving_.isEmpty()) {
+            static const QColor kColours[] = {Qt::magenta, Qt::cyan, Qt::yellow};
+            p.fillRect(moving_.intersected(event->rect()), kColours[frame_ % 3]);
+        }
         if (!announced_) {
             announced_ = true;
             QTimer::singleShot(100, this, [] {
@@ -38,6 +53,8 @@ protected:
 
 private:
     QImage picture_;
+    QRect moving_;
+    int frame_ = 0;
     bool announced_ = false;
 };
 
@@ -49,7 +66,16 @@ int main(int argc, char* argv[]) {
     qunsetenv("QT_SCALE_FACTOR");
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
     QApplication app(argc, argv);
-    PatternWindow window;
+    QRect moving;
+    const QStringList args = QCoreApplication::arguments();
+    const qsizetype at = args.indexOf(QStringLiteral("--moving"));
+    if (at >= 0 && at + 1 < args.size()) {
+        const QStringList n = args[at + 1].split(QLatin1Char(','));
+        if (n.size() == 4) {
+            moving = QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt());
+        }
+    }
+    PatternWindow window(moving);
     window.show();
     window.lower();
     return QApplication::exec();
