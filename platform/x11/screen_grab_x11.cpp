@@ -1,18 +1,14 @@
 // The virtual desktop read straight from the X server's root window, in device pixels: one
 // request for any rectangle, whatever Qt's scale. Where the server offers MIT-SHM and shares
-// this machine's memory, the server writes the pixels into a shared segment instead of sending
-// them through the socket; a remote display, or a server without the extension, gets the plain
-// request.
-#include <sys/ipc.h>
-#include <sys/shm.h>
-#include <xcb/shm.h>
-
+// this machine's memory, the pixels come through shared memory (shared_grab.cpp) instead of the
+// socket; a remote display, or a server without the extension, gets the plain request.
 #include <QImage>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
 #include "platform/screen_grab.h"
+#include "platform/x11/shared_grab.h"
 #include "platform/x11/x11_connection.h"
 
 namespace platform {
@@ -62,96 +58,6 @@ void copyPixels(const uint8_t* data, const QSize& size, QImage& out, QPoint at) 
     }
 }
 
-// Whether shared memory may be tried: the server offers it and no attach has failed yet (a
-// remote display refuses the first one).
-bool& shmUsable(xcb_connection_t* c) {
-    static bool usable = [c] {
-        const xcb_query_extension_reply_t* ext = xcb_get_extension_data(c, &xcb_shm_id);
-        return ext && ext->present;
-    }();
-    return usable;
-}
-
-// A System V segment of this process, attached here and (as `seg`) by the server; both let go
-// of it when this ends, and it is already marked for removal, so nothing outlives the program.
-class SharedSegment {
-public:
-    SharedSegment(xcb_connection_t* c, size_t bytes) : c_(c) {
-        id_ = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
-        if (id_ < 0) {
-            return;
-        }
-        void* at = shmat(id_, nullptr, SHM_RDONLY);
-        if (at == reinterpret_cast<void*>(-1)) {
-            shmctl(id_, IPC_RMID, nullptr);
-            return;
-        }
-        data_ = static_cast<const uint8_t*>(at);
-        seg_ = xcb_generate_id(c);
-        attach_ = xcb_shm_attach_checked(c, seg_, static_cast<uint32_t>(id_), 0);
-    }
-    ~SharedSegment() {
-        if (attached_) {
-            xcb_shm_detach(c_, seg_);
-            xcb_flush(c_);
-        }
-        if (data_) {
-            shmdt(data_);
-        }
-    }
-    SharedSegment(const SharedSegment&) = delete;
-    SharedSegment& operator=(const SharedSegment&) = delete;
-
-    // After the server answered a request that used the segment: whether it could attach it.
-    bool attachedByServer() {
-        if (!data_) {
-            return false;
-        }
-        std::unique_ptr<xcb_generic_error_t, decltype(&std::free)> error(
-            xcb_request_check(c_, attach_), &std::free);
-        attached_ = !error;
-        shmctl(id_, IPC_RMID, nullptr);  // gone once both sides have let go
-        return attached_;
-    }
-    bool valid() const { return data_ != nullptr; }
-    xcb_shm_seg_t seg() const { return seg_; }
-    const uint8_t* data() const { return data_; }
-
-private:
-    xcb_connection_t* c_;
-    int id_ = -1;
-    const uint8_t* data_ = nullptr;
-    xcb_shm_seg_t seg_ = 0;
-    xcb_void_cookie_t attach_{};
-    bool attached_ = false;
-};
-
-// `part` of the root through shared memory into `out` at `at`; false when it could not be.
-bool grabShared(xcb_connection_t* c, xcb_window_t root, const QRect& part, QImage& out, QPoint at) {
-    if (!shmUsable(c)) {
-        return false;
-    }
-    const size_t bytes = static_cast<size_t>(part.width()) * 4 * static_cast<size_t>(part.height());
-    SharedSegment segment(c, bytes);
-    if (!segment.valid()) {
-        return false;
-    }
-    const auto cookie =
-        xcb_shm_get_image(c, root, static_cast<int16_t>(part.x()), static_cast<int16_t>(part.y()),
-                          static_cast<uint16_t>(part.width()), static_cast<uint16_t>(part.height()),
-                          ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, segment.seg(), 0);
-    Reply<xcb_shm_get_image_reply_t> image(xcb_shm_get_image_reply(c, cookie, nullptr), &std::free);
-    if (!segment.attachedByServer()) {
-        shmUsable(c) = false;
-        return false;
-    }
-    if (!image || image->size < bytes) {
-        return false;
-    }
-    copyPixels(segment.data(), part.size(), out, at);
-    return true;
-}
-
 }  // namespace
 
 QImage realGrabDesktop(const QRect& area) {
@@ -165,11 +71,17 @@ QImage realGrabDesktop(const QRect& area) {
     if (!geometry) {
         return {};
     }
+    const QRect part = area.intersected(QRect(0, 0, geometry->width, geometry->height));
+    QImage shared = part == area
+                        ? x11::sharedGrab(c, root, {geometry->width, geometry->height}, part)
+                        : QImage();
+    if (!shared.isNull()) {
+        return shared;
+    }
     QImage out(area.size(), QImage::Format_RGB32);
     if (out.isNull()) {
         return {};
     }
-    const QRect part = area.intersected(QRect(0, 0, geometry->width, geometry->height));
     if (part != area) {
         out.fill(Qt::black);
     }
@@ -177,9 +89,6 @@ QImage realGrabDesktop(const QRect& area) {
         return out;
     }
     const QPoint at = part.topLeft() - area.topLeft();
-    if (grabShared(c, root, part, out, at)) {
-        return out;
-    }
     const auto cookie =
         xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root, static_cast<int16_t>(part.x()),
                       static_cast<int16_t>(part.y()), static_cast<uint16_t>(part.width()),
