@@ -1,9 +1,9 @@
 // Shows the coordinate test pattern over the whole virtual desktop (every monitor, and what lies
 // between them), one pattern pixel per device pixel at any density, below every other window,
 // and prints "ready" once it is on the screen. Runs until it is terminated.
-// With --moving X,Y,W,H that rectangle changes every frame (60 a second): it is filled with one
-// of three pure colours (magenta, cyan, yellow) in turn, which nothing else on the test screens
-// shows.
+// With --moving X,Y,W,H that rectangle changes every frame (60 a second): frame n fills it with
+// the colour (255, n mod 200, 255), a pink that nothing else on the test screens shows and that
+// no two frames in a row share.
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -39,8 +39,7 @@ protected:
         QPainter p(this);
         p.drawImage(event->rect().topLeft(), picture_, event->rect());
         if (!moving_.isEmpty()) {
-            static const QColor kColours[] = {Qt::magenta, Qt::cyan, Qt::yellow};
-            p.fillRect(moving_.intersected(event->rect()), kColours[frame_ % 3]);
+            p.fillRect(moving_.intersected(event->rect()), QColor(255, frame_ % 200, 255));
         }
         if (!announced_) {
             announced_ = true;
