@@ -28,6 +28,7 @@
 #include "capture/lc_form2_cap.h"
 #include "editor/editor_window.h"
 #include "platform/services.h"
+#include "qt_bench_main.h"
 #include "ui/forms.h"
 
 namespace {
@@ -182,11 +183,5 @@ int main(int argc, char** argv) {
     if (startProgram(folder.path()) != 0) {
         return 1;
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

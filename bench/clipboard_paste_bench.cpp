@@ -13,6 +13,7 @@
 
 #include "platform/encoded_image_mime.h"
 #include "platform/services.h"
+#include "qt_bench_main.h"
 
 namespace {
 
@@ -95,11 +96,5 @@ BENCHMARK(BM_PasteCapturePng)->UseManualTime()->Unit(benchmark::kMillisecond)->I
 // The screen and the clipboard need an application object, made before any benchmark runs.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

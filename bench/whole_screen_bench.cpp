@@ -12,6 +12,7 @@
 #include "bench_target.h"
 #include "capture/whole_screen.h"
 #include "platform/screens.h"
+#include "qt_bench_main.h"
 #include "ui/forms.h"
 
 namespace {
@@ -58,11 +59,5 @@ BENCHMARK(BM_WholeScreenIntoCanvas)->UseManualTime()->Unit(benchmark::kMilliseco
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Forms forms;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
