@@ -72,7 +72,7 @@ QImage realGrabDesktop(const QRect& area) {
         return {};
     }
     const QRect part = area.intersected(QRect(0, 0, geometry->width, geometry->height));
-    QImage shared = part == area
+    QImage shared = part == area && !part.isEmpty()
                         ? x11::sharedGrab(c, root, {geometry->width, geometry->height}, part)
                         : QImage();
     if (!shared.isNull()) {

@@ -47,12 +47,17 @@ public:
         data_ = static_cast<const uint8_t*>(at);
     }
     ~Segment() {
-        if (data_) {
+        if (data_ && c_) {
             xcb_shm_detach(c_, seg_);
             xcb_flush(c_);
+        }
+        if (data_) {
             shmdt(data_);
         }
     }
+    // The connection is gone (the server let go of the segment with it): only this side's
+    // mapping remains to undo.
+    void connectionGone() { c_ = nullptr; }
     Segment(const Segment&) = delete;
     Segment& operator=(const Segment&) = delete;
 
@@ -105,8 +110,11 @@ void keepForAWhile() {
         k.release = std::make_unique<QTimer>();
         k.release->setSingleShot(true);
         QObject::connect(k.release.get(), &QTimer::timeout, [] { kept().segment.reset(); });
-        // Before the connection goes with the application.
+        // The application takes the connection with it.
         QObject::connect(QCoreApplication::instance(), &QObject::destroyed, [] {
+            if (kept().segment) {
+                kept().segment->connectionGone();
+            }
             kept().segment.reset();
             kept().release.reset();
         });
