@@ -13,6 +13,7 @@
 #include "platform/clipboard.h"
 #include "platform/clipboard_handover.h"
 #include "platform/font_warmup.h"
+#include "platform/memory_return.h"
 #include "platform/start_failure_guard.h"
 #include "platform/termination_signals.h"
 #include "platform/wayland/wayland_session.h"
@@ -72,6 +73,7 @@ void keepClipboard() {
 // The program proper. Started by `Lumacap`, it takes over the settlement of who runs; started
 // on its own, it settles that itself.
 int main(int argc, char* argv[]) {
+    platform::returnLargeBlocks();
     // A file-size limit makes a write fail with EFBIG, which a save reports, instead of killing
     // the program with the signal.
     std::signal(SIGXFSZ, SIG_IGN);

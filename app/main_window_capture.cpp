@@ -22,13 +22,6 @@
 
 namespace {
 
-// Windows that were just hidden leave their place to the windows below, which repaint it in
-// their own time; the still picture of the screen is taken once that place has settled.
-constexpr SettleTiming kWindowsGone{.firstMs = 100, .pollMs = 40, .maxMs = 1000};
-// The whole-screen capture waits 200 ms for the screen to repaint without the main window.
-constexpr SettleTiming kMainWindowGone{.firstMs = 200, .pollMs = 40, .maxMs = 1000};
-constexpr SettleTiming kNothingGone{.firstMs = 0, .pollMs = 40, .maxMs = 0};
-
 // The device pixels a shown window covers.
 QRect deviceFrame(const QWidget* w, const QList<platform::ScreenArea>& screens) {
     if (!w || !w->isVisible() || screens.isEmpty()) {
@@ -138,34 +131,32 @@ void LC_Form1_Ini::beginAreaCapture() {
         return;
     }
     overlay->setScreenSeen(seen.value_or(false));
+    auto leave = [this] {
+        closeNotice();
+        hide();
+        editor_handover::hideEditor();
+    };
     // Without a compositing manager a translucent window is drawn opaque: the overlay then
     // shows a still picture of the screen, taken once the program's windows are gone.
-    const bool live = platform::services().compositorActive();
-    const QRect leaving =
-        live ? QRect()
-             : deviceFrame(this, screens) | deviceFrame(editor_handover::shownEditor(), screens) |
-                   deviceFrame(faceInUse(), screens) | deviceFrame(shownNotice(), screens);
-    QImage withWindows = live ? QImage() : grabIfAny(leaving, screenRects);
-
-    closeNotice();
-    hide();
-    editor_handover::hideEditor();
-    if (live) {
+    if (platform::services().compositorActive()) {
+        leave();
         overlay->showOverlay();
     } else {
-        grabWhenSettled(overlay, leaving, screenRects, std::move(withWindows), kWindowsGone,
-                        [overlay, screenRects](const QImage&) {
-                            const QRect desktop = overlay->desktop();
-                            const QImage still = area_grab::grab(desktop, screenRects);
-                            const QString rejected = area_grab::rejection(
-                                still, desktop, screenRects, overlay->screenSeen());
-                            if (!rejected.isEmpty()) {
-                                overlay->unloadForm();
-                                capture_outcome::failed(rejected);
-                                return;
-                            }
-                            overlay->showOverlay(still);
-                        });
+        const QList<QWidget*> leaving{this, editor_handover::shownEditor(), faceInUse(),
+                                      shownNotice()};
+        screen_settle::afterLeaving(
+            overlay, leaving, screen_settle::kWindowsGoneMs, leave, [overlay, screenRects] {
+                const QRect desktop = overlay->desktop();
+                const QImage still = area_grab::grab(desktop, screenRects);
+                const QString rejected =
+                    area_grab::rejection(still, desktop, screenRects, overlay->screenSeen());
+                if (!rejected.isEmpty()) {
+                    overlay->unloadForm();
+                    capture_outcome::failed(rejected);
+                    return;
+                }
+                overlay->showOverlay(still);
+            });
     }
     setCursor(Qt::CrossCursor);
 }
@@ -196,23 +187,27 @@ void LC_Form1_Ini::beginWholeScreen() {
     // The screen whose capture button was pressed: the one under the pointer now.
     const platform::ScreenArea screen =
         platform::screenAtDevice(screens, platform::services().cursorPos());
-    const QRect leaving = (deviceFrame(this, screens) | deviceFrame(shownNotice(), screens))
-                              .intersected(screen.device);
-    QImage withWindow = grabIfAny(leaving, screenRects);
-    closeNotice();
-    hide();
-    // With none of the program's windows on the screen (a capture asked for from the tray, by
-    // a key) there is nothing to wait for.
-    const SettleTiming wait = leaving.isEmpty() ? kNothingGone : kMainWindowGone;
-    grabWhenSettled(this, leaving, screenRects, std::move(withWindow), wait,
-                    [screen, screenRects, seen = seen.value_or(false)](const QImage&) {
-                        const QString rejected =
-                            whole_screen::intoCanvas(screen.device, screenRects, seen);
-                        if (!rejected.isEmpty()) {
-                            capture_outcome::failed(rejected);
-                            return;
-                        }
-                        capture_outcome::deliver(capture_outcome::Kind::WholeScreen,
-                                                 screen.device.size(), screen);
-                    });
+    // Only windows on the captured screen are waited for; with none of the program's windows
+    // there (a capture asked for from the tray, by a key) there is nothing to wait for.
+    QList<QWidget*> leaving;
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(shownNotice())}) {
+        if (deviceFrame(w, screens).intersects(screen.device)) {
+            leaving.push_back(w);
+        }
+    }
+    screen_settle::afterLeaving(
+        this, leaving, screen_settle::kMainWindowGoneMs,
+        [this] {
+            closeNotice();
+            hide();
+        },
+        [screen, screenRects, seen = seen.value_or(false)] {
+            const QString rejected = whole_screen::intoCanvas(screen.device, screenRects, seen);
+            if (!rejected.isEmpty()) {
+                capture_outcome::failed(rejected);
+                return;
+            }
+            capture_outcome::deliver(capture_outcome::Kind::WholeScreen, screen.device.size(),
+                                     screen);
+        });
 }

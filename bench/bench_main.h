@@ -1,9 +1,8 @@
 #pragma once
 
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 
+#include "qt_bench_main.h"
 #include "ui/forms.h"
 
 // The main of a benchmark that needs an application object (screens, the clipboard, windows)
@@ -11,11 +10,5 @@
 inline int runInApplication(int argc, char** argv) {
     QApplication app(argc, argv);
     Forms forms;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -7,81 +7,16 @@
 // copy starts on a quiet screen (the last one's notice gone): run this on a desktop with a tray
 // (./bench.sh does).
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <thread>
-#include <vector>
-
-#include "bench_process.h"
+#include "outside_program.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using namespace bench_process;
-
-// Waits until the clipboard gives a PNG picture; false after 10 seconds.
-bool pollForPicture(const std::string& scratch) {
-    const auto start = Clock::now();
-    while (secondsSince(start) < 10) {
-        if (run({"xclip", "-selection", "clipboard", "-t", "image/png", "-o"}, scratch) == 0 &&
-            readFile(scratch).rfind("\x89PNG", 0) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Someone else copies a word: the next poll waits for a new picture.
-void clearClipboard() {
-    run({"sh", "-c", "printf x | xclip -selection clipboard -loops 1 & sleep 0.05"});
-}
+using namespace outside;
 
 // The running copy, from a folder of its own, in the tray.
-struct RunningCopy {
-    RunningCopy() {
-        folder = programFolder("lumacap-command-bench", {{LUMACAP_BINARY, "Lumacap"},
-                                                         {LUMACAP_GUI, "lumacap-gui"},
-                                                         {LUMACAP_HELPER, "lumacap-clipboard"}});
-        fs::create_directory(folder / "run");
-        chmod((folder / "run").c_str(), 0700);
-        setenv("XDG_RUNTIME_DIR", (folder / "run").c_str(), 1);
-        program = (folder / "Lumacap").string();
-        const std::string path = program;
-        char* argv[] = {const_cast<char*>(path.c_str()), const_cast<char*>("--tray"), nullptr};
-        posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ);
-        waitFor([this] { return up(); }, 20);
-    }
-    ~RunningCopy() {
-        stop(pid);
-        fs::remove_all(folder);
-    }
-    bool up() const {
-        std::error_code error;
-        for (const auto& e : fs::directory_iterator(folder / "run" / "lumacap", error)) {
-            if (e.path().extension() == ".socket") {
-                return true;
-            }
-        }
-        return false;
-    }
-    fs::path folder;
-    std::string program;
-    pid_t pid = 0;
-};
-
-RunningCopy& copy() {
-    static RunningCopy c;
+Program& copy() {
+    static Program c("command-bench", {"--tray"});
     return c;
 }
 
@@ -93,7 +28,7 @@ void BM_ForwardingStartAgainstBareCoreApplication(benchmark::State& state) {
         run({bare});
         bareTimes.push_back(secondsSince(t));
         t = Clock::now();
-        if (run({copy().program, "--tray"}) != 0) {
+        if (run({copy().path(), "--tray"}) != 0) {
             state.SkipWithError("the running copy did not take the request");
             break;
         }
@@ -106,12 +41,12 @@ void BM_ForwardingStartAgainstBareCoreApplication(benchmark::State& state) {
 }
 
 void BM_ScreenCopyByCommandAgainstXwdAndPaste(benchmark::State& state) {
-    const std::string scratch = (copy().folder / "paste.png").string();
-    const std::string same = (copy().folder / "same-size.png").string();
+    const std::string scratch = copy().scratch("paste.png");
+    const std::string same = copy().scratch("same-size.png");
     // A first copy gives the picture whose size the floor's paste moves.
-    clearClipboard();
-    run({copy().program, "--capture=screen", "--copy"});
-    if (!pollForPicture(scratch)) {
+    takeClipboard();
+    run({copy().path(), "--capture=screen", "--copy"});
+    if (!waitForPaste(scratch)) {
         state.SkipWithError("no picture reached the clipboard");
         return;
     }
@@ -125,12 +60,12 @@ void BM_ScreenCopyByCommandAgainstXwdAndPaste(benchmark::State& state) {
         run({"xclip", "-selection", "clipboard", "-t", "image/png", "-o"}, scratch);
         floorTimes.push_back(secondsSince(t));
 
-        clearClipboard();
+        takeClipboard();
         // A key pressed on a quiet screen: the last copy's notice (one second) is gone.
         std::this_thread::sleep_for(std::chrono::milliseconds(1100));
         t = Clock::now();
-        run({copy().program, "--capture=screen", "--copy"});
-        if (!pollForPicture(scratch)) {
+        run({copy().path(), "--capture=screen", "--copy"});
+        if (!waitForPaste(scratch)) {
             state.SkipWithError("no picture reached the clipboard");
             break;
         }
@@ -138,10 +73,10 @@ void BM_ScreenCopyByCommandAgainstXwdAndPaste(benchmark::State& state) {
         state.SetIterationTime(copyTimes.back());
 
         if (flameshot) {
-            clearClipboard();
+            takeClipboard();
             t = Clock::now();
             run({"flameshot", "full", "-c"});
-            if (pollForPicture(scratch)) {
+            if (waitForPaste(scratch)) {
                 flameshotTimes.push_back(secondsSince(t));
             }
         }

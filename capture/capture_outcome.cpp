@@ -1,6 +1,5 @@
 #include "capture/capture_outcome.h"
 
-#include <QTimer>
 #include <cmath>
 
 #include "capture/capture_layout.h"
@@ -15,8 +14,6 @@
 namespace capture_outcome {
 
 namespace {
-
-constexpr int kClipboardPauseMs = 200;
 
 MainFace* mainFace() {
     return Forms::instance().mainFace();
@@ -137,29 +134,21 @@ void sendToClipboard(Kind kind, const platform::ScreenArea& screen) {
     if (!face) {
         return;
     }
-    // The buttons' copy keeps its short pause; a command's copy is awaited by a script or a key.
-    const int pause = face->captureOrder().commanded ? 0 : kClipboardPauseMs;
-    QTimer::singleShot(pause, face->mainWindow(), [kind, where = screen.logical] {
-        MainFace* face = mainFace();
-        if (!face) {
-            return;
-        }
-        QString error;
-        if (!platform::services().putImageOnClipboard(editor_handover::canvasImage(), &error)) {
-            // A command waiting for the copy hears of the failure, never of a success.
-            face->captureEnded(false, QStringLiteral("a captura não foi copiada para a área de "
-                                                     "transferência: %1")
-                                          .arg(error));
-            platform::services().message(
-                shownFace(), QStringLiteral("Lumacap"),
-                QStringLiteral("A captura não foi copiada para a área de transferência: %1.")
-                    .arg(error),
-                platform::MessageIcon::Critical);
-            return;
-        }
-        face->captureEnded(true, {});
-        confirm(*face, kind, where);
-    });
+    QString error;
+    if (!platform::services().putImageOnClipboard(editor_handover::canvasImage(), &error)) {
+        // A command waiting for the copy hears of the failure, never of a success.
+        face->captureEnded(false, QStringLiteral("a captura não foi copiada para a área de "
+                                                 "transferência: %1")
+                                      .arg(error));
+        platform::services().message(
+            shownFace(), QStringLiteral("Lumacap"),
+            QStringLiteral("A captura não foi copiada para a área de transferência: %1.")
+                .arg(error),
+            platform::MessageIcon::Critical);
+        return;
+    }
+    face->captureEnded(true, {});
+    confirm(*face, kind, screen.logical);
 }
 
 }  // namespace capture_outcome

@@ -27,10 +27,9 @@ void nothingCaptured();
 // The screen could not be read: the face in use comes back and a message says why.
 void failed(const QString& reason);
 
-// The copy action: after a short pause (none for a command's capture) the canvas picture goes
-// on the clipboard, then a beep and a notice confirm it where the user is looking ("Tela
-// copiada!" or "Área copiada!"). When the clipboard refuses the picture, a message says so and
-// the program stays in view.
+// The copy action: the canvas picture goes on the clipboard at once, then a beep and a notice
+// confirm it where the user is looking ("Tela copiada!" or "Área copiada!"). When the clipboard
+// refuses the picture, a message says so and the program stays in view.
 void sendToClipboard(Kind kind, const platform::ScreenArea& screen);
 
 }  // namespace capture_outcome

@@ -10,13 +10,6 @@
 #include "ui/forms.h"
 #include "ui/notice_window.h"
 
-namespace {
-
-// Once hidden, the overlay may stay on the screen for a frame or a fade of the compositor.
-constexpr SettleTiming kOverlayGone{.firstMs = 30, .pollMs = 30, .maxMs = 1500};
-
-}  // namespace
-
 void LC_Form2_cap::CopyArea() {
     if (finishing_) {
         return;
@@ -46,12 +39,17 @@ void LC_Form2_cap::CopyArea() {
         handOver(area_grab::cut(scene_.still, scene_.origin, *source), *source);
         return;
     }
-    // Live screen: the pixels are read only once the overlay has left them.
-    const QList<QRect> screens = platform::deviceRects(screens_);
-    QImage withOverlay = area_grab::grab(*source, screens);
-    leaveScreen();
-    grabWhenSettled(this, *source, screens, std::move(withOverlay), kOverlayGone,
-                    [this, area = *source](const QImage& picture) { handOver(picture, area); });
+    // Live screen: the pixels are read only once the compositor has drawn the screen without
+    // the overlay.
+    QList<QWidget*> overlay{this};
+    for (OverlayPane* pane : panes_) {
+        overlay.push_back(pane);
+    }
+    screen_settle::afterLeaving(
+        this, overlay, screen_settle::kOverlayGoneMs, [this] { leaveScreen(); },
+        [this, area = *source] {
+            handOver(area_grab::grab(area, platform::deviceRects(screens_)), area);
+        });
 }
 
 void LC_Form2_cap::leaveScreen() {

@@ -1,40 +1,27 @@
 #pragma once
 
-#include <QImage>
 #include <QList>
-#include <QRect>
 #include <functional>
 
 class QObject;
+class QWidget;
 
-// Waiting for the screen to show what lies below a window that has just been hidden. Without a
-// compositing manager the windows below repaint the uncovered part in their own time; with one,
-// the compositor may still show the hidden window for a frame or a fade. Either way the pixels
-// are only right once they no longer show the window and have stopped changing.
-class SettleJudge {
-public:
-    // `withWindow`: the area as it looked with the window still there (null: unknown).
-    explicit SettleJudge(QImage withWindow);
+// Waiting until the screen no longer shows the program's own windows, so that a grab shows what
+// lies below them. The wait lasts as long as its reason: it ends when the system says the
+// windows are off the screen and their places drawn again (platform::Services::windowsGone),
+// bounded by the fixed pause it replaces. However fast the screen changes meanwhile, the
+// picture is taken as soon as the windows are gone: motion is content, not a reason to wait.
+namespace screen_settle {
 
-    // Feeds the next grab of the area; true once it can be taken as the screen without the
-    // window: it differs from the picture with the window and equals the grab before it.
-    bool settled(const QImage& grab);
+// The longest waits: the least the fixed pauses and the stillness check they replace waited.
+constexpr int kMainWindowGoneMs = 240;  // 200 ms after hiding the main window, then one look
+constexpr int kWindowsGoneMs = 140;     // the windows hidden as an overlay comes up
+constexpr int kOverlayGoneMs = 60;      // a compositor's frame without the overlay
 
-private:
-    QImage withWindow_;
-    QImage previous_;
-};
+// Runs `leave`, which takes some of `windows` off the screen, then `done` once the screen no
+// longer shows those that were on it (null and hidden ones are left out), at most `maxMs`
+// later; at once when none was shown. Nothing is called once `context` is gone.
+void afterLeaving(QObject* context, const QList<QWidget*>& windows, int maxMs,
+                  const std::function<void()>& leave, std::function<void()> done);
 
-struct SettleTiming {
-    int firstMs = 0;   // before the first look
-    int pollMs = 30;   // between looks
-    int maxMs = 1000;  // from the start; then the last grab is taken as it is
-};
-
-// Grabs `area` of the desktop (whose screens are `screens`, in device pixels) until it has
-// settled, then calls `done` with the last grab (null when the screen gave none; an empty area
-// is done at once after the first wait). The waits run on timers, so the user interface stays
-// live; nothing is called once `context` is gone.
-void grabWhenSettled(QObject* context, const QRect& area, const QList<QRect>& screens,
-                     QImage withWindow, SettleTiming timing,
-                     std::function<void(const QImage&)> done);
+}  // namespace screen_settle

@@ -20,6 +20,7 @@
 #include "editor/swatch.h"
 #include "editor/text_tool.h"
 #include "editor/tool_selector.h"
+#include "platform/memory_return.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
 #include "ui/main_face.h"
@@ -62,6 +63,9 @@ LC_Form3_pic::LC_Form3_pic() : LcForm("LC_Form3_pic") {
     resize(units::px(kDesignClientWidthTw), units::px(kDesignClientHeightTw));
     setMouseTracking(true);
     drag_ = new WindowDrag(this);
+    // Closed, the editor frees its canvas, the unedited capture and the undo history: what the
+    // C library would keep of them goes back to the system.
+    connect(this, &QObject::destroyed, [] { platform::giveMemoryBack(); });
 
     buildHolders();
     buildControls();

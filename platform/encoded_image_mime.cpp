@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QImageWriter>
 
+#include "platform/memory_return.h"
+
 namespace {
 
 const QString kPng = QStringLiteral("image/png");
@@ -23,13 +25,29 @@ QByteArray clipboardPng(const QImage& image) {
     return bytes;
 }
 
+namespace {
+
+// The encoder's working buffers are freed when it returns; what the C library kept of them in
+// this thread's heap goes back at once.
+QByteArray encodeAndGiveBack(const QImage& image) {
+    QByteArray bytes = clipboardPng(image);
+    platform::giveMemoryBack();
+    return bytes;
+}
+
+}  // namespace
+
 EncodedImageMime::EncodedImageMime(const QImage& image)
-    : image_(image), png_(std::async(std::launch::async, clipboardPng, image).share()) {}
+    : image_(image), png_(std::async(std::launch::async, encodeAndGiveBack, image).share()) {}
 
 EncodedImageMime::~EncodedImageMime() {
     if (png_.valid()) {
         png_.wait();  // the worker holds a copy of the image; let it finish before we go
     }
+    // The clipboard let go of the picture: its bytes, and what the heap kept of them, go back.
+    png_ = {};
+    image_ = QImage();
+    platform::giveMemoryBack();
 }
 
 QStringList EncodedImageMime::formats() const {

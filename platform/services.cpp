@@ -15,6 +15,7 @@
 #include "platform/tray_availability.h"
 #include "platform/wayland/desktop_portal.h"
 #include "platform/wayland/wayland_session.h"
+#include "platform/windows_gone.h"
 
 namespace platform {
 
@@ -32,6 +33,7 @@ Services& services() {
         .grabDesktop = &realGrabDesktop,
         .capturesThroughPortal = &wayland::nativeSession,
         .takeDesktopShot = &wayland::takeDesktopShot,
+        .windowsGone = &realWindowsGone,
         .putImageOnClipboard = &realPutImageOnClipboard,
         .chooseColor = &realChooseColor,
         .chooseSaveFile = &realChooseSaveFile,

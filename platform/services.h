@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -82,6 +83,13 @@ struct Services {
     // (not once `context` is gone).
     std::function<void(QObject* context, std::function<void(const DesktopShot&)> done)>
         takeDesktopShot;
+    // Runs `leave`, which takes `windows` (those of them on the screen) off the screen, then
+    // calls `done` once the screen no longer shows them (each off it, and its place drawn again
+    // by what lies below or by the compositor), `maxMs` after `leave` at the latest; nothing is
+    // called once `context` is gone.
+    std::function<void(QObject* context, const QList<QWidget*>& windows, int maxMs,
+                        const std::function<void()>& leave, std::function<void()> done)>
+        windowsGone;
     // Empties the clipboard and puts a picture on it; false with a reason when it failed.
     std::function<bool(const QImage&, QString* error)> putImageOnClipboard;
     // The colour dialog preset to a colour, custom colours open and all black; nullopt only

@@ -2,8 +2,8 @@
 # shellcheck shell=bash
 
 RUN_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libsqlite3-dev
-              libxcb1-dev libxcb-randr0-dev libxcb-xinput-dev qt6-qpa-plugins
-              qt6-translations-l10n fonts-liberation qt6-wayland libwayland-dev)
+              libxcb1-dev libxcb-randr0-dev libxcb-xinput-dev libxcb-shm0-dev libxcb-damage0-dev
+              qt6-qpa-plugins qt6-translations-l10n fonts-liberation qt6-wayland libwayland-dev)
 # The Debian package: CPack's dependency computing (dpkg-shlibdeps, file) and the checkers.
 PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream man-db)
 TEST_PACKAGES=(libgtest-dev xvfb jwm xcompmgr xdotool xclip x11-utils imagemagick sqlite3

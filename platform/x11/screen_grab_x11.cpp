@@ -1,11 +1,14 @@
 // The virtual desktop read straight from the X server's root window, in device pixels: one
-// request for any rectangle, whatever Qt's scale.
+// request for any rectangle, whatever Qt's scale. Where the server offers MIT-SHM and shares
+// this machine's memory, the pixels come through shared memory (shared_grab.cpp) instead of the
+// socket; a remote display, or a server without the extension, gets the plain request.
 #include <QImage>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
 #include "platform/screen_grab.h"
+#include "platform/x11/shared_grab.h"
 #include "platform/x11/x11_connection.h"
 
 namespace platform {
@@ -42,6 +45,19 @@ bool rgb32Root(xcb_connection_t* c) {
     return false;
 }
 
+// Copies the rows of 32-bit pixels of a picture of `size` into `out` at `at`, with the pad byte
+// set.
+void copyPixels(const uint8_t* data, const QSize& size, QImage& out, QPoint at) {
+    const size_t row = static_cast<size_t>(size.width()) * 4;
+    for (int y = 0; y < size.height(); ++y) {
+        const auto* from = reinterpret_cast<const uint32_t*>(data + row * static_cast<size_t>(y));
+        auto* to = reinterpret_cast<uint32_t*>(out.scanLine(at.y() + y)) + at.x();
+        for (int x = 0; x < size.width(); ++x) {
+            to[x] = from[x] | 0xff000000u;  // the pad byte is not always set
+        }
+    }
+}
+
 }  // namespace
 
 QImage realGrabDesktop(const QRect& area) {
@@ -55,15 +71,24 @@ QImage realGrabDesktop(const QRect& area) {
     if (!geometry) {
         return {};
     }
+    const QRect part = area.intersected(QRect(0, 0, geometry->width, geometry->height));
+    QImage shared = part == area && !part.isEmpty()
+                        ? x11::sharedGrab(c, root, {geometry->width, geometry->height}, part)
+                        : QImage();
+    if (!shared.isNull()) {
+        return shared;
+    }
     QImage out(area.size(), QImage::Format_RGB32);
     if (out.isNull()) {
         return {};
     }
-    out.fill(Qt::black);
-    const QRect part = area.intersected(QRect(0, 0, geometry->width, geometry->height));
+    if (part != area) {
+        out.fill(Qt::black);
+    }
     if (part.isEmpty()) {
         return out;
     }
+    const QPoint at = part.topLeft() - area.topLeft();
     const auto cookie =
         xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, root, static_cast<int16_t>(part.x()),
                       static_cast<int16_t>(part.y()), static_cast<uint16_t>(part.width()),
@@ -74,15 +99,7 @@ QImage realGrabDesktop(const QRect& area) {
                       row * static_cast<size_t>(part.height())) {
         return {};
     }
-    const uint8_t* data = xcb_get_image_data(image.get());
-    const QPoint at = part.topLeft() - area.topLeft();
-    for (int y = 0; y < part.height(); ++y) {
-        const auto* from = reinterpret_cast<const uint32_t*>(data + row * static_cast<size_t>(y));
-        auto* to = reinterpret_cast<uint32_t*>(out.scanLine(at.y() + y)) + at.x();
-        for (int x = 0; x < part.width(); ++x) {
-            to[x] = from[x] | 0xff000000u;  // the pad byte is not always set
-        }
-    }
+    copyPixels(xcb_get_image_data(image.get()), part.size(), out, at);
     return out;
 }
 

@@ -7,11 +7,20 @@
 #include "desktop/x_probe.h"
 #include "support/test_pattern.h"
 
-CaptureDesktop::CaptureDesktop(DesktopOptions options)
+CaptureDesktop::CaptureDesktop(DesktopOptions options, QRect moving)
     : desktop_(options), program_(desktop_), screens_(desktop_.screens()) {
     pattern_ = std::make_unique<QProcess>();
     pattern_->setProcessEnvironment(desktop_.environment());
-    pattern_->start(QStringLiteral(LUMACAP_PATTERN_PROGRAM), {});
+    QStringList args;
+    if (!moving.isEmpty()) {
+        args << QStringLiteral("--moving")
+             << QStringLiteral("%1,%2,%3,%4")
+                    .arg(moving.x())
+                    .arg(moving.y())
+                    .arg(moving.width())
+                    .arg(moving.height());
+    }
+    pattern_->start(QStringLiteral(LUMACAP_PATTERN_PROGRAM), args);
     if (!pattern_->waitForStarted() || !waitUntil(
                                            [&] {
                                                pattern_->waitForReadyRead(50);

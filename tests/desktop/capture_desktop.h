@@ -12,10 +12,11 @@
 #include "support/pattern_check.h"
 
 // A private desktop showing the coordinate test pattern below everything, with the installed
-// program started on it and helpers to drive its capture from outside.
+// program started on it and helpers to drive its capture from outside. With `moving`, that
+// rectangle of the pattern changes every frame (test_pattern_window --moving).
 class CaptureDesktop : public MainWindowClicks<CaptureDesktop> {
 public:
-    explicit CaptureDesktop(DesktopOptions options = {});
+    explicit CaptureDesktop(DesktopOptions options = {}, QRect moving = {});
     ~CaptureDesktop();
 
     PrivateDesktop& desktop() { return desktop_; }

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <vector>
 
@@ -56,7 +57,7 @@ protected:
     }
 
     // The screen as a compositor shows it: the overlay's tint while the overlay is up, and for
-    // `lagLooks` more looks after it has been hidden.
+    // while `overlayLingers` after it has been hidden.
     QImage grab(const QRect& r) {
         ++grabs;
         if (r.size() == screen_) {
@@ -71,7 +72,7 @@ protected:
             return black;
         }
         LC_Form2_cap* o = overlay();
-        const bool tinted = compositor && o && (o->isVisible() || lagLooks-- > 0);
+        const bool tinted = compositor && o && (o->isVisible() || overlayLingers);
         QImage part = pattern_.copy(r);
         if (main && main->isVisible()) {  // the main window on the screen, grey with a line
             QPainter p(&part);
@@ -111,7 +112,7 @@ protected:
     QPoint mainTopLeftPx() const { return main->pos(); }
 
     bool compositor = false;
-    int lagLooks = 0;
+    bool overlayLingers = false;
     bool failGrab = false;
     bool blackScreen = false;
     bool refuseClipboard = false;
@@ -225,15 +226,31 @@ TEST_F(Capture, WithoutCompositorTheOverlayShowsTheScreenTakenAfterTheWindowsLef
     EXPECT_EQ(grabs, grabsBefore);  // copied from the still picture, not from the screen
 }
 
-TEST_F(Capture, WithCompositorTheCaptureWaitsUntilTheOverlayHasLeftTheScreen) {
+TEST_F(Capture, WithCompositorTheCaptureWaitsUntilTheScreenNoLongerShowsTheOverlay) {
     compositor = true;
-    lagLooks = 3;  // the compositor keeps showing the tint for three looks after hiding
     main->OptAction1->click();
     LC_Form2_cap* o = startAreaCapture();
     ASSERT_TRUE(o);
+    // The compositor draws its first frame without the overlay a while after it was hidden, and
+    // says so; until then the screen shows the tint.
+    QList<QWidget*> waitedFor;
+    using GoneFn = decltype(platform::Services::windowsGone);
+    platform::ScopedService<GoneFn> gone(
+        platform::services().windowsGone,
+        [&](QObject* context, const QList<QWidget*>& windows, int,
+            const std::function<void()>& leave, std::function<void()> done) {
+            waitedFor = windows;
+            leave();
+            overlayLingers = true;
+            QTimer::singleShot(80, context, [this, done] {
+                overlayLingers = false;
+                done();
+            });
+        });
     drag(o, {600, 300}, {760, 420});
     ASSERT_TRUE(waitForClipboard(1));
     EXPECT_EQ(clipboard[0], pattern_.copy(601, 301, 160, 120));
+    EXPECT_TRUE(waitedFor.contains(o));
 }
 
 TEST_F(Capture, FixedAreaFollowsThePointerAndStopsAtTheEdges) {

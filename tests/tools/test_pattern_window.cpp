@@ -6,6 +6,9 @@
 // screen's logical corner, then its size at its density). The desktop is to lay each over its
 // whole screen, below the windows of others: tiled, without borders or gaps (not full screen,
 // which would hide them).
+// With --moving X,Y,W,H (X11) that rectangle changes every frame (60 a second): frame n fills it
+// with the colour (255, n mod 200, 255), a pink that nothing else on the test screens shows and
+// that no two frames in a row share.
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -25,12 +28,20 @@ int unpainted = 0;
 
 class PatternWindow : public QWidget {
 public:
-    PatternWindow() {
+    explicit PatternWindow(QRect moving) : moving_(moving) {
         // Not managed: it lies exactly over the screen and stays below what the tests start.
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
         setAttribute(Qt::WA_OpaquePaintEvent);
         setGeometry(QGuiApplication::primaryScreen()->virtualGeometry());
         picture_ = test_pattern::make(size());
+        if (!moving_.isEmpty()) {
+            auto* frames = new QTimer(this);  // owned by the window
+            connect(frames, &QTimer::timeout, this, [this] {
+                ++frame_;
+                update(moving_);
+            });
+            frames->start(16);
+        }
     }
 
     // The pattern of one screen, in its device pixels.
@@ -60,6 +71,9 @@ protected:
         } else {
             p.drawImage(event->rect().topLeft(), picture_, event->rect());
         }
+        if (!moving_.isEmpty()) {
+            p.fillRect(moving_.intersected(event->rect()), QColor(255, frame_ % 200, 255));
+        }
         if (!announced_ && --unpainted == 0) {
             announced_ = true;
             QTimer::singleShot(100, this, [] {
@@ -71,6 +85,8 @@ protected:
 
 private:
     QImage picture_;
+    QRect moving_;
+    int frame_ = 0;
     bool announced_ = false;
 };
 
@@ -92,7 +108,16 @@ int main(int argc, char* argv[]) {
         return QApplication::exec();
     }
     unpainted = 1;
-    PatternWindow window;
+    QRect moving;
+    const QStringList args = QCoreApplication::arguments();
+    const qsizetype at = args.indexOf(QStringLiteral("--moving"));
+    if (at >= 0 && at + 1 < args.size()) {
+        const QStringList n = args[at + 1].split(QLatin1Char(','));
+        if (n.size() == 4) {
+            moving = QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt());
+        }
+    }
+    PatternWindow window(moving);
     window.show();
     window.lower();
     return QApplication::exec();

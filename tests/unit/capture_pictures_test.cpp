@@ -1,5 +1,5 @@
-// Pictures of screen areas, the overlay's look over a still picture, and waiting for the screen
-// to settle after a window has gone.
+// Pictures of screen areas, the overlay's look over a still picture, and when the screen no
+// longer shows windows that have left it.
 #include <gtest/gtest.h>
 
 #include <QList>
@@ -7,8 +7,8 @@
 
 #include "capture/area_grab.h"
 #include "capture/overlay_look.h"
-#include "capture/screen_settle.h"
 #include "platform/services.h"
+#include "platform/vacated_places.h"
 #include "support/test_pattern.h"
 
 namespace {
@@ -120,34 +120,37 @@ TEST(OverlayLook, ThirtyPercentBlackKeepsSeventyPercentOfEachChannel) {
     }
 }
 
-TEST(SettleJudge, WaitsUntilTheWindowIsGoneAndThePixelsStopChanging) {
-    const QImage tinted = filled(qRgb(10, 10, 10));
-    const QImage halfway = filled(qRgb(20, 20, 20));
-    const QImage clear = filled(qRgb(30, 30, 30));
-    SettleJudge judge(tinted);
-    EXPECT_FALSE(judge.settled(tinted));   // the compositor still shows the window
-    EXPECT_FALSE(judge.settled(tinted));   // ... twice the same is still the window
-    EXPECT_FALSE(judge.settled(halfway));  // fading out
-    EXPECT_FALSE(judge.settled(clear));
-    EXPECT_TRUE(judge.settled(clear));
+TEST(VacatedPlaces, APlaceCountsOnceItsWindowLeftAndAllOfItWasDrawnAgain) {
+    VacatedPlaces places;
+    places.add(1, QRect(100, 100, 200, 100));
+    EXPECT_FALSE(places.done());
+    places.drawn(QRect(0, 0, 1920, 1080));  // the window's own last picture
+    EXPECT_FALSE(places.done());
+    places.left(1);
+    EXPECT_FALSE(places.done());
+    places.drawn(QRect(100, 100, 200, 60));  // what lies below repaints in pieces
+    places.drawn(QRect(500, 500, 10, 10));   // elsewhere
+    EXPECT_FALSE(places.done());
+    places.drawn(QRect(90, 150, 300, 50));
+    EXPECT_TRUE(places.done());
 }
 
-TEST(SettleJudge, TheWindowComingBackStartsTheCountAgain) {
-    const QImage tinted = filled(qRgb(10, 10, 10));
-    const QImage clear = filled(qRgb(30, 30, 30));
-    SettleJudge judge(tinted);
-    EXPECT_FALSE(judge.settled(clear));
-    EXPECT_FALSE(judge.settled(tinted));
-    EXPECT_FALSE(judge.settled(clear));
-    EXPECT_TRUE(judge.settled(clear));
-}
-
-TEST(SettleJudge, WithoutAPictureOfTheWindowTwoEqualLooksAreEnough) {
-    SettleJudge judge{QImage()};
-    EXPECT_FALSE(judge.settled(filled(qRgb(1, 2, 3))));
-    EXPECT_TRUE(judge.settled(filled(qRgb(1, 2, 3))));
-    SettleJudge failing{filled(qRgb(1, 2, 3))};
-    EXPECT_TRUE(failing.settled(QImage()));  // no picture at all: nothing to wait for
+TEST(VacatedPlaces, EachWindowsPlaceAfterItsOwnLeavingAndMotionDoesNotHoldItBack) {
+    VacatedPlaces places;
+    places.add(1, QRect(0, 0, 100, 100));
+    places.add(2, QRect(50, 50, 100, 100));
+    places.add(3, QRegion());  // wholly under other windows: nothing to wait for
+    places.left(1);
+    places.drawn(QRect(0, 0, 200, 200));  // window 2 is still there: only window 1's place
+    EXPECT_FALSE(places.done());
+    places.left(2);
+    EXPECT_FALSE(places.done());
+    // A region that changes every frame keeps being drawn; the places are done all the same.
+    places.drawn(QRect(60, 60, 20, 20));
+    places.drawn(QRect(50, 50, 100, 100));
+    places.drawn(QRect(60, 60, 20, 20));
+    EXPECT_TRUE(places.done());
+    EXPECT_TRUE(VacatedPlaces().done());
 }
 
 }  // namespace
