@@ -25,10 +25,8 @@ QString socketPath(const PrivateDesktop& desktop, const InstalledProgram& progra
 }
 
 QStringList mainWindows(const PrivateDesktop& desktop) {
-    return desktop
-        .run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                         QStringLiteral("--name"), QStringLiteral("^Lumacap$")})
-        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return desktop.searchWindows(
+        {QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Lumacap$")});
 }
 
 TEST(CommandLineDesktop, HelpVersionAndBadOptionsAnswerAtOnceAndStartNothing) {

@@ -224,6 +224,19 @@ QString PrivateDesktop::run(const QString& program, const QStringList& args, int
     return QString::fromLocal8Bit(runBytes(program, args, status, timeoutMs));
 }
 
+QStringList PrivateDesktop::searchWindows(const QStringList& searchArgs) const {
+    QByteArray out, err;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        out =
+            runToEnd(QStringLiteral("xdotool"), QStringList{QStringLiteral("search")} + searchArgs,
+                     environment(), nullptr, 15000, &err);
+        if (!err.contains("X Error")) {
+            break;
+        }
+    }
+    return QString::fromLocal8Bit(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
 qint64 PrivateDesktop::startBackground(const QString& program, const QStringList& args,
                                        const QMap<QString, QString>& extra) {
     auto p = std::make_unique<QProcess>();
@@ -390,22 +403,17 @@ QStringList InstalledProgram::windows() const {
     if (!running()) {
         return {};
     }
-    return desktop_
-        .run(QStringLiteral("xdotool"),
-             {QStringLiteral("search"), QStringLiteral("--pid"), QString::number(pid())})
-        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return desktop_.searchWindows({QStringLiteral("--pid"), QString::number(pid())});
 }
 
 std::optional<QString> InstalledProgram::waitForWindow(const QString& title, int timeoutMs) const {
     std::optional<QString> found;
     waitUntil(
         [&] {
-            const QString out = desktop_.run(
-                QStringLiteral("xdotool"),
-                {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                 QString::number(pid()), QStringLiteral("--name"),
+            const QStringList ids = desktop_.searchWindows(
+                {QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(pid()),
+                 QStringLiteral("--name"),
                  QStringLiteral("^") + QRegularExpression::escape(title) + QStringLiteral("$")});
-            const QStringList ids = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             if (!ids.isEmpty()) {
                 found = ids.first();
             }

@@ -52,6 +52,9 @@ public:
     // Runs an X tool on this desktop and returns what it printed; `status` gets its exit code.
     QString run(const QString& program, const QStringList& args, int* status = nullptr,
                 int timeoutMs = 15000) const;
+    // The windows `xdotool search` finds with `searchArgs`. A window that goes away while
+    // xdotool looks at it ends xdotool with an X error and no list: it then looks again.
+    QStringList searchWindows(const QStringList& searchArgs) const;
     // Like run, but returns the raw standard output bytes.
     QByteArray runBytes(const QString& program, const QStringList& args, int* status = nullptr,
                         int timeoutMs = 15000) const;

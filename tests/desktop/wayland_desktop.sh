@@ -9,8 +9,8 @@
 # a PID and mount namespace of its own with a private /tmp: xdg-desktop-portal-wlr writes every
 # screenshot to /tmp/out.png, which another desktop must not share, and whatever the desktop
 # started (the portals come up through D-Bus activation) ends with it. The command runs as the
-# caller, with WAYLAND_DISPLAY, SWAYSOCK, XDG_RUNTIME_DIR and DBUS_SESSION_BUS_ADDRESS of the
-# desktop. Its exit status is the script's.
+# caller, with WAYLAND_DISPLAY, SWAYSOCK, XDG_RUNTIME_DIR, DBUS_SESSION_BUS_ADDRESS and the
+# XCURSOR_ variables (a transparent cursor theme) of the desktop. Its exit status is the script's.
 set -u
 [ "${1:-}" = -- ] && shift
 [ $# -gt 0 ] || { echo "usage: private_desktop.sh --wayland -- command [args...]" >&2; exit 2; }
@@ -38,8 +38,10 @@ default_border none
 default_floating_border none
 gaps inner 0
 focus_on_window_activation focus
-# The desktop draws the pointer into every screenshot; it goes once still for a moment.
-seat * hide_cursor 100
+# The desktop draws the pointer into every screenshot (its cursor is software-drawn), so every
+# cursor of the desktop and of its programs is a transparent one: pictures stay exact, and the
+# pointer keeps its focus (a hidden cursor loses it, with the clicks that come meanwhile).
+seat * xcursor_theme blank 24
 xwayland disable
 bar {
     mode invisible
@@ -52,13 +54,41 @@ printf '[screencast]\nchooser_type=none\n' >"$home/.config/xdg-desktop-portal-wl
 user_env=(PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME="$home"
           XDG_RUNTIME_DIR="$rt" XDG_CONFIG_HOME="$home/.config"
           XDG_DATA_HOME="$home/.local/share" XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland
-          NO_AT_BRIDGE=1 GTK_A11Y=none LANG=C.UTF-8)
+          NO_AT_BRIDGE=1 GTK_A11Y=none LANG=C.UTF-8 XCURSOR_PATH="$work/cursors"
+          XCURSOR_THEME=blank XCURSOR_SIZE=24)
 as_user=(env -i)
 if [ "$(id -u)" = 0 ]; then
     export LUMACAP_SESSION_USER=nobody
     chown -R nobody:nogroup "$rt" "$home"
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups env -i)
 fi
+
+# blank_cursor_theme DIR: an Xcursor theme whose every cursor is one transparent pixel.
+blank_cursor_theme() {
+    local le name
+    mkdir -p "$1/cursors"
+    le() { printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)) \
+        $((($1 >> 16) & 255)) $((($1 >> 24) & 255)))"; }
+    # File header, one table entry (an image of nominal size 24), the 1 x 1 image.
+    { printf Xcur; le 16; le 65536; le 1; le 0xfffd0002; le 24; le 28
+      le 36; le 0xfffd0002; le 24; le 1; le 1; le 1; le 0; le 0; le 0; le 0; } >"$1/cursors/left_ptr"
+    for name in X_cursor alias all-scroll arrow bd_double_arrow bottom_left_corner \
+        bottom_right_corner bottom_side bottom_tee cell circle col-resize context-menu copy cross \
+        cross_reverse crossed_circle crosshair default diamond_cross dnd-ask dnd-copy dnd-link \
+        dnd-move dnd-no-drop dnd-none dotbox double_arrow draft_large draft_small e-resize \
+        ew-resize fd_double_arrow fleur grab grabbing h_double_arrow hand hand1 hand2 help \
+        left_ptr_help left_ptr_watch left_side left_tee link ll_angle lr_angle move n-resize \
+        ne-resize nesw-resize no-drop not-allowed ns-resize nw-resize nwse-resize openhand pencil \
+        pirate plus pointer progress question_arrow right_ptr right_side right_tee row-resize \
+        s-resize sb_down_arrow sb_h_double_arrow sb_left_arrow sb_right_arrow sb_up_arrow \
+        sb_v_double_arrow se-resize size_all size_bdiag size_fdiag size_hor size_ver split_h \
+        split_v sw-resize target tcross text top_left_arrow top_left_corner top_right_corner \
+        top_side top_tee ul_angle ur_angle v_double_arrow vertical-text w-resize wait watch xterm \
+        zoom-in zoom-out; do
+        ln -s left_ptr "$1/cursors/$name"
+    done
+    printf '[Icon Theme]\nName=blank\n' >"$1/index.theme"
+}
 
 # wait_for TEST...: up to 10 s for the test to pass.
 wait_for() {
@@ -70,6 +100,8 @@ wait_for() {
     echo "wayland_desktop: gave up waiting for: $*" >&2
     return 1
 }
+
+blank_cursor_theme "$work/cursors/blank"
 
 "${as_user[@]}" "${user_env[@]}" dbus-daemon --session --nofork --print-address=3 \
     3>"$work/bus" >"$work/dbus.log" 2>&1 &
@@ -106,6 +138,7 @@ sleep 0.5
 
 export WAYLAND_DISPLAY="$display" SWAYSOCK="$swaysock" XDG_RUNTIME_DIR="$rt"
 export DBUS_SESSION_BUS_ADDRESS="$bus" XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=sway
+export XCURSOR_PATH="$work/cursors" XCURSOR_THEME=blank XCURSOR_SIZE=24
 export QT_QPA_PLATFORM=wayland
 unset DISPLAY
 "$@"

@@ -3,7 +3,7 @@
 #include <QProcess>
 
 QByteArray runToEnd(const QString& program, const QStringList& args, const QProcessEnvironment& env,
-                    int* status, int timeoutMs) {
+                    int* status, int timeoutMs, QByteArray* standardError) {
     QProcess p;
     p.setProcessEnvironment(env);
     p.start(program, args);
@@ -17,6 +17,9 @@ QByteArray runToEnd(const QString& program, const QStringList& args, const QProc
     }
     if (status) {
         *status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+    if (standardError) {
+        *standardError = p.readAllStandardError();
     }
     return p.readAllStandardOutput();
 }

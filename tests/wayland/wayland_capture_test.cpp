@@ -32,7 +32,7 @@ protected:
 // An area marked on the overlay, from the press to the release (logical pixels of the layout).
 void markArea(WaylandDesktop& d, WaylandProgram& p, QPointF from, QPointF to) {
     p.clickCapture();
-    ASSERT_TRUE(p.waitForOverlay());
+    ASSERT_TRUE(p.waitForOverlay()) << p.describe().toStdString();
     QThread::msleep(200);  // mapped is not yet painted and taking the mouse
     d.drag(from, to);
 }
@@ -99,7 +99,7 @@ TEST_F(WaylandCapture, ToTheClipboardExactlyAlsoWithEveryWindowHiddenAndAfterThe
     // The fixed area is centred on the pointer, held inside the screen.
     p.chooseFixedArea();
     p.clickCapture();
-    ASSERT_TRUE(p.waitForOverlay());
+    ASSERT_TRUE(p.waitForOverlay()) << p.describe().toStdString();
     d.pointerTo({1903, 303});
     d.click({1900, 300});
     const QImage fixed = expectCopy(d, p, area, {1721, 251}, {200, 100});
@@ -147,7 +147,8 @@ TEST_F(WaylandCapture, IntoTheEditorWholeScreenSelectionAndFixedArea) {
     p.chooseWholeScreen();
     p.clickCapture();
     QImage shown = onEditor(d, p, {0, 0}, {300, 200}, &at);
-    ASSERT_TRUE(at) << "the whole screen is not on the editor's canvas";
+    ASSERT_TRUE(at) << "the whole screen is not on the editor's canvas; "
+                    << p.describe().toStdString();
     EXPECT_EQ(differenceFromPattern(shown.copy(QRect(*at, QSize(300, 200))), {0, 0}, kScreen),
               QString());
     closeOtherWindows(d, p);
@@ -156,17 +157,19 @@ TEST_F(WaylandCapture, IntoTheEditorWholeScreenSelectionAndFixedArea) {
     p.chooseSelection();
     markArea(d, p, {500, 400}, {380, 330});
     shown = onEditor(d, p, {381, 331}, {120, 70}, &at);
-    ASSERT_TRUE(at) << "the selection is not on the editor's canvas";
+    ASSERT_TRUE(at) << "the selection is not on the editor's canvas; "
+                    << p.describe().toStdString();
     EXPECT_EQ(differenceFromPattern(shown.copy(QRect(*at, QSize(120, 70))), {381, 331}, kScreen),
               QString());
     closeOtherWindows(d, p);
 
     p.chooseFixedArea();
     p.clickCapture();
-    ASSERT_TRUE(p.waitForOverlay());
+    ASSERT_TRUE(p.waitForOverlay()) << p.describe().toStdString();
     d.click({1000, 700});
     shown = onEditor(d, p, {941, 671}, {120, 60}, &at);
-    ASSERT_TRUE(at) << "the fixed area is not on the editor's canvas";
+    ASSERT_TRUE(at) << "the fixed area is not on the editor's canvas; "
+                    << p.describe().toStdString();
     EXPECT_EQ(differenceFromPattern(shown.copy(QRect(*at, QSize(120, 60))), {941, 671}, kScreen),
               QString());
     closeOtherWindows(d, p);

@@ -7,12 +7,14 @@
 #include <stdexcept>
 
 #include "support/run_process.h"
+#include "support/test_pattern.h"
 
 namespace {
 
 // Variables of the desktop that its programs get.
-const char* const kDesktopVariables[] = {"WAYLAND_DISPLAY", "SWAYSOCK", "XDG_RUNTIME_DIR",
-                                         "DBUS_SESSION_BUS_ADDRESS"};
+const char* const kDesktopVariables[] = {
+    "WAYLAND_DISPLAY", "SWAYSOCK",      "XDG_RUNTIME_DIR", "DBUS_SESSION_BUS_ADDRESS",
+    "XCURSOR_PATH",    "XCURSOR_THEME", "XCURSOR_SIZE"};
 
 QString installDir() {
     const QString dir = qEnvironmentVariable("LUMACAP_INSTALL_DIR");
@@ -152,6 +154,28 @@ QRect WaylandDesktop::content(const QJsonObject& window) {
     const QRect outer = rectOf(window.value(QStringLiteral("rect")));
     const QRect inner = rectOf(window.value(QStringLiteral("window_rect")));
     return inner.translated(outer.topLeft());
+}
+
+bool WaylandDesktop::drawnOver(const QRect& area) const {
+    const int y = area.y() + 1;
+    const QImage row =
+        QImage::fromData(run(QStringLiteral("grim"),
+                             {QStringLiteral("-s"), QStringLiteral("1"), QStringLiteral("-g"),
+                              QStringLiteral("%1,%2 %3x1").arg(area.x()).arg(y).arg(area.width()),
+                              QStringLiteral("-")}),
+                         "PNG");
+    if (row.width() != area.width() || row.height() != 1) {
+        return false;
+    }
+    // A dimmed picture of the pattern keeps its darkest pixels: most must differ.
+    int behind = 0;
+    for (int x = 0; x < row.width(); ++x) {
+        const QRgb shown = row.pixel(x, 0) | 0xff000000u;
+        if (shown == test_pattern::at(area.x() + x, y) || shown == qRgb(0x33, 0x66, 0x99)) {
+            ++behind;
+        }
+    }
+    return behind < row.width() / 2;
 }
 
 std::vector<WaylandDesktop::Output> WaylandDesktop::outputs() const {
@@ -367,7 +391,7 @@ void WaylandProgram::clickMain(QPoint clientPoint) {
             return settled;
         },
         3000);
-    if (!main) {
+    if (!main || !waitUntil([&] { return desktop_.drawnOver(*main); }, 3000)) {
         throw std::runtime_error("the main window is not shown");
     }
     desktop_.click(QPointF(main->topLeft() + clientPoint) + QPointF(0.5, 0.5));
@@ -394,6 +418,25 @@ bool WaylandProgram::waitForOverlay(int timeoutMs) const {
             return covered == outputs.size();
         },
         timeoutMs);
+}
+
+QString WaylandProgram::describe() const {
+    QString text = QStringLiteral("windows:");
+    for (const QJsonObject& w : windows()) {
+        const QRect r = WaylandDesktop::content(w);
+        text += QStringLiteral("\n  \"%1\" %2x%3+%4+%5 fullscreen %6")
+                    .arg(w.value(QStringLiteral("name")).toString())
+                    .arg(r.width())
+                    .arg(r.height())
+                    .arg(r.x())
+                    .arg(r.y())
+                    .arg(w.value(QStringLiteral("fullscreen_mode")).toInt());
+    }
+    if (process_) {
+        text += QStringLiteral("\nstandard error:\n") +
+                QString::fromLocal8Bit(process_->readAllStandardError());
+    }
+    return text;
 }
 
 std::optional<QRect> WaylandProgram::waitForOtherWindow(int timeoutMs) const {

@@ -52,6 +52,10 @@ public:
     std::vector<QJsonObject> windows() const;
     // The content of a window (logical pixels of the layout).
     static QRect content(const QJsonObject& window);
+    // Whether the screen shows a window over `area` (logical pixels on a screen at scale 1):
+    // most pixels of its second row are neither the test pattern's nor the desktop's background.
+    // sway lists a window some hundred milliseconds before it shows it and takes clicks there.
+    bool drawnOver(const QRect& area) const;
     // The outputs: logical rectangles and densities, by name.
     struct Output {
         QString name;
@@ -130,6 +134,9 @@ public:
     std::optional<QRect> waitForOtherWindow(int timeoutMs = 5000) const;
 
     QString home() const { return home_.path(); }
+    // For failure messages: the program's windows as the desktop has them, and what the
+    // program has written to its standard error so far.
+    QString describe() const;
 
 private:
     // HOME and what the test changed, over the desktop's environment.
