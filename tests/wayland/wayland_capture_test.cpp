@@ -29,14 +29,6 @@ protected:
     }
 };
 
-// An area marked on the overlay, from the press to the release (logical pixels of the layout).
-void markArea(WaylandDesktop& d, WaylandProgram& p, QPointF from, QPointF to) {
-    p.clickCapture();
-    ASSERT_TRUE(p.waitForOverlay()) << p.describe().toStdString();
-    QThread::msleep(200);  // mapped is not yet painted and taking the mouse
-    d.drag(from, to);
-}
-
 // The editor's window as grim shows it, once it shows a capture of the pattern whose top-left
 // pixel came from `origin`, `size` of it; `at` is where.
 QImage onEditor(WaylandDesktop& d, WaylandProgram& p, QPoint origin, QSize size,
@@ -93,7 +85,7 @@ TEST_F(WaylandCapture, ToTheClipboardExactlyAlsoWithEveryWindowHiddenAndAfterThe
 
     // A drag of 100 x 50 takes the pixels one inside the press point; the overlay goes.
     p.chooseSelection();
-    markArea(d, p, {300, 200}, {400, 250});
+    ASSERT_TRUE(p.markArea({300, 200}, {400, 250})) << p.describe().toStdString();
     const QImage area = expectCopy(d, p, whole, {301, 201}, {100, 50});
 
     // The fixed area is centred on the pointer, held inside the screen.
@@ -155,7 +147,7 @@ TEST_F(WaylandCapture, IntoTheEditorWholeScreenSelectionAndFixedArea) {
 
     // Towards the top left: the corners are put in order.
     p.chooseSelection();
-    markArea(d, p, {500, 400}, {380, 330});
+    ASSERT_TRUE(p.markArea({500, 400}, {380, 330})) << p.describe().toStdString();
     shown = onEditor(d, p, {381, 331}, {120, 70}, &at);
     ASSERT_TRUE(at) << "the selection is not on the editor's canvas; "
                     << p.describe().toStdString();
@@ -173,57 +165,6 @@ TEST_F(WaylandCapture, IntoTheEditorWholeScreenSelectionAndFixedArea) {
     EXPECT_EQ(differenceFromPattern(shown.copy(QRect(*at, QSize(120, 60))), {941, 671}, kScreen),
               QString());
     closeOtherWindows(d, p);
-}
-
-// Pixels of a picture of the pattern on `screen` that the desktop drew at twice its density
-// and the program brought back: right except next to the pattern's steps (every 256 pixels) and
-// at the screen's edges, where the desktop's smoothing mixed in far-apart colours, or nothing.
-QString differenceAwayFromSteps(const QImage& picture, QPoint origin, const QRect& screen) {
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            const QPoint s = origin + QPoint(x, y);
-            const auto nearStep = [](int v) { return v % 256 == 0 || v % 256 == 255; };
-            if (nearStep(s.x()) || nearStep(s.y()) || s.x() == screen.left() ||
-                s.x() == screen.right() || s.y() == screen.top() || s.y() == screen.bottom()) {
-                continue;
-            }
-            if ((picture.pixel(x, y) | 0xff000000u) != test_pattern::at(s.x(), s.y())) {
-                return QStringLiteral("(%1,%2)").arg(x).arg(y);
-            }
-        }
-    }
-    return {};
-}
-
-TEST_F(WaylandCapture, TwoOutputsTheSecondAtScale2AreEachCapturedAtTheirOwnPixels) {
-    WaylandDesktop d;
-    d.addOutput(QStringLiteral("resolution 2560x1440 position 1920 0 scale 2"));
-    d.sway(QStringLiteral("focus output HEADLESS-1"));
-    ASSERT_TRUE(waitUntil([&] { return d.outputs().size() == 2; }));
-    d.showPattern();
-    WaylandProgram p(d);
-    ASSERT_TRUE(p.start());
-    p.chooseCopy();
-
-    // On the second screen (device pixels from 1920, 0 at twice the logical ones), ending on an
-    // odd device pixel: from device (2500, 300) to (2601, 341).
-    markArea(d, p, {2210, 150}, {2260.5, 170.5});
-    const QImage fine = d.waitForNewClipboard(QImage());
-    ASSERT_EQ(fine.size(), QSize(101, 41));
-    const QRegion second(1920, 0, 2560, 1440);
-    EXPECT_EQ(differenceFromPattern(fine, {2501, 301}, second), QString());
-
-    // Across both, from device (1800, 100) on the first to (2080, 400) on the second: the
-    // second screen's part exact; the first screen's part came at twice its density from the
-    // desktop and is brought back to its own pixels.
-    ASSERT_TRUE(p.waitForMainAlone());
-    markArea(d, p, {1800, 100}, {2000, 200});
-    const QImage across = d.waitForNewClipboard(fine);
-    ASSERT_EQ(across.size(), QSize(280, 300));
-    EXPECT_EQ(differenceFromPattern(across.copy(119, 0, 161, 300), {1920, 101}, second), QString());
-    EXPECT_EQ(
-        differenceAwayFromSteps(across.copy(0, 0, 119, 300), {1801, 101}, QRect({0, 0}, kScreen)),
-        QString());
 }
 
 TEST_F(WaylandCapture, WithoutAPortalAMessageSaysSoAndNothingIsCaptured) {

@@ -62,6 +62,7 @@ WaylandDesktop::~WaylandDesktop() {
         stop(it->get());
     }
     for (const QString& name : added_) {
+        sway(QStringLiteral("output %1 scale 1").arg(name));
         sway(QStringLiteral("output %1 disable").arg(name));
     }
 }
@@ -418,6 +419,16 @@ bool WaylandProgram::waitForOverlay(int timeoutMs) const {
             return covered == outputs.size();
         },
         timeoutMs);
+}
+
+bool WaylandProgram::markArea(QPointF from, QPointF to) {
+    clickCapture();
+    if (!waitForOverlay()) {
+        return false;
+    }
+    QThread::msleep(200);  // mapped is not yet painted and taking the mouse
+    desktop_.drag(from, to);
+    return true;
 }
 
 QString WaylandProgram::describe() const {
