@@ -1,18 +1,12 @@
 #include "app/command_runner.h"
 
-#include <QCursor>
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "app/countdown.h"
 #include "app/main_window.h"
-#include "capture/capture_layout.h"
+#include "app/pointer_notice.h"
 #include "capture/editor_handover.h"
 #include "editor/picture_file.h"
 #include "platform/global_key.h"
 #include "platform/services.h"
-#include "ui/notice.h"
-#include "ui/notice_window.h"
 
 namespace {
 
@@ -26,18 +20,6 @@ MainFace::CaptureMode modeOf(CommandLine::Capture capture) {
             break;
     }
     return MainFace::CaptureMode::WholeScreen;
-}
-
-void noticeCentred(const QString& text) {
-    // On the screen the user is looking at: the one under the pointer.
-    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    const QPoint place =
-        capture_layout::noticeCentred(screen ? screen->geometry() : QRect(),
-                                      LC_Form8_aviso::kWidthTw, LC_Form8_aviso::kHeightTw);
-    showNotice(text, place.x(), place.y(), true);
 }
 
 }  // namespace
@@ -180,7 +162,7 @@ void CommandRunner::save(Pending& pending) {
         }
         if (saved) {
             platform::services().beep();
-            noticeCentred(QStringLiteral("Imagem salva!"));
+            noticeUnderPointer(QStringLiteral("Imagem salva!"));
         }
     }
     if (saved) {
@@ -198,7 +180,7 @@ void CommandRunner::save(Pending& pending) {
 }
 
 void CommandRunner::refuse(const Answer& answer) {
-    noticeCentred(QStringLiteral("Captura em andamento"));
+    noticeUnderPointer(QStringLiteral("Captura em andamento"));
     answer({1,
             {},
             QStringLiteral("Lumacap: uma captura já está em andamento; o pedido foi recusado.")});

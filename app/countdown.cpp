@@ -1,29 +1,17 @@
 #include "app/countdown.h"
 
-#include <QCursor>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
-#include "capture/capture_layout.h"
+#include "app/pointer_notice.h"
 #include "platform/global_key.h"
 #include "ui/forms.h"
-#include "ui/notice.h"
 #include "ui/notice_window.h"
 
 namespace {
 
 void showLeft(int seconds) {
-    // On the screen the user is looking at: the one under the pointer.
-    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    const QPoint place =
-        capture_layout::noticeCentred(screen ? screen->geometry() : QRect(),
-                                      LC_Form8_aviso::kWidthTw, LC_Form8_aviso::kHeightTw);
-    showNotice(QStringLiteral("Captura em %1 s").arg(seconds), place.x(), place.y(), true);
+    noticeUnderPointer(QStringLiteral("Captura em %1 s").arg(seconds));
 }
 
 }  // namespace

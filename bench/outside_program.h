@@ -3,69 +3,24 @@
 // The installed program driven from outside, as a user or a key binding drives it: a copy in a
 // folder of its own (with its data folders and its own runtime folder), the helpers run as
 // child processes, and what they print read back.
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
-extern char** environ;
+#include "bench_process.h"
 
 namespace outside {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-inline double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-inline double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-// Starts a program; its output goes to `out`. The process id, or -1.
-inline pid_t spawn(const std::vector<std::string>& args, const std::string& out = "/dev/null") {
-    std::vector<char*> argv;
-    for (const auto& a : args) {
-        argv.push_back(const_cast<char*>(a.c_str()));
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&files, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, argv[0], &files, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&files);
-    return spawned == 0 ? pid : -1;
-}
-
-// Runs a program to its end; its exit status (-1 when it could not run).
-inline int run(const std::vector<std::string>& args, const std::string& out = "/dev/null") {
-    const pid_t pid = spawn(args, out);
-    if (pid < 0) {
-        return -1;
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-inline std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using bench_process::Clock;
+using bench_process::median;
+using bench_process::readFile;
+using bench_process::run;
+using bench_process::secondsSince;
+using bench_process::spawn;
 
 // What a program prints.
 inline std::string output(const std::vector<std::string>& args, const std::string& scratch) {
