@@ -149,10 +149,10 @@ void Canvas::paintEvent(QPaintEvent* event) {
     p.drawImage(at, image_);
     if (overlay_) {
         // In picture pixels, over the picture only.
-        const QRect exposed = QRectF(QRectF(event->rect()).topLeft() * s - at,
-                                     QSizeF(event->rect().size()) * s)
-                                  .toAlignedRect()
-                                  .intersected(image_.rect());
+        const QRect exposed =
+            QRectF(QRectF(event->rect()).topLeft() * s - at, QSizeF(event->rect().size()) * s)
+                .toAlignedRect()
+                .intersected(image_.rect());
         p.translate(at);
         p.setClipRect(image_.rect(), Qt::IntersectClip);
         overlay_(p, exposed);

@@ -88,7 +88,7 @@ struct Services {
     // by what lies below or by the compositor), `maxMs` after `leave` at the latest; nothing is
     // called once `context` is gone.
     std::function<void(QObject* context, const QList<QWidget*>& windows, int maxMs,
-                        const std::function<void()>& leave, std::function<void()> done)>
+                       const std::function<void()>& leave, std::function<void()> done)>
         windowsGone;
     // Empties the clipboard and puts a picture on it; false with a reason when it failed.
     std::function<bool(const QImage&, QString* error)> putImageOnClipboard;

@@ -44,4 +44,3 @@ std::optional<QPoint> findTool(const QImage& screen, const QRect& area, const QI
     }
     return std::nullopt;
 }
-

@@ -13,4 +13,3 @@ QImage toolPicture(const char* name, bool pressed = false);
 
 // The top-left corner of `picture` within `area` of the screen.
 std::optional<QPoint> findTool(const QImage& screen, const QRect& area, const QImage& picture);
-
