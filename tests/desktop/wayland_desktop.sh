@@ -19,8 +19,25 @@ if [ "$(id -u)" = 0 ] && [ -z "${LUMACAP_WAYLAND_NAMESPACE:-}" ]; then
     export LUMACAP_WAYLAND_NAMESPACE=1
     exec unshare --pid --fork --mount --mount-proc --propagation private "$0" "$@"
 fi
+here=$(cd "$(dirname "$0")" && pwd -P)
 if [ -n "${LUMACAP_WAYLAND_NAMESPACE:-}" ]; then
+    # A private /tmp; the folders the caller works in there (a clone, the current folder, the
+    # installed program) are bound back into it.
+    outer=$(mktemp -d /run/lumacap-outer-tmp.XXXXXX) || exit 1
+    mount --bind /tmp "$outer" || exit 1
     mount -t tmpfs -o mode=1777 lumacap-tmp /tmp || exit 1
+    for keep in "$here" "$(pwd -P)" ${LUMACAP_INSTALL_DIR:+"$LUMACAP_INSTALL_DIR"}; do
+        case $keep in
+            /tmp/?*)
+                top=${keep#/tmp/}
+                top=${top%%/*}
+                if [ ! -e "/tmp/$top" ]; then
+                    mkdir "/tmp/$top" && mount --bind "$outer/$top" "/tmp/$top" || exit 1
+                fi
+                ;;
+        esac
+    done
+    umount "$outer" && rmdir "$outer"
 fi
 unset LUMACAP_WAYLAND_NAMESPACE
 
@@ -30,7 +47,7 @@ rt=$work/rt
 home=$work/home
 mkdir -p "$rt" "$home/.config/xdg-desktop-portal-wlr"
 chmod 700 "$rt"
-. "$(dirname "$0")"/started_processes.sh
+. "$here"/started_processes.sh || exit 1
 
 cat >"$work/sway.conf" <<'EOF'
 output HEADLESS-1 resolution 1920x1080 position 0 0 bg #336699 solid_color
