@@ -5,7 +5,7 @@
 namespace platform {
 
 QString configHome() {
-    // The base directory specification ignores a relative value.
+    // A relative XDG_CONFIG_HOME counts as unset, as the freedesktop folder rules have it.
     const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (QDir::isAbsolutePath(config)) {
         return QDir::cleanPath(config);

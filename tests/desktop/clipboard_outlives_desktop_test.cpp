@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <random>
 
 #include "desktop/capture_desktop.h"
 #include "desktop/x_probe.h"
@@ -103,10 +104,9 @@ TEST(ClipboardAfterEnd, TheHelperHandsOutALargePictureInPieces) {
     // Bytes that do not compress, several times the size of one piece, as the program would
     // send them: their length (8 bytes, little-endian), then the bytes.
     QByteArray picture(3 * 1024 * 1024 + 12345, Qt::Uninitialized);
-    quint32 seed = 12345;
+    std::mt19937 noise(7);
     for (char& c : picture) {
-        seed = seed * 1103515245u + 12345u;
-        c = static_cast<char>(seed >> 24);
+        c = static_cast<char>(noise() >> 24);
     }
     QTemporaryDir dir;
     QFile input(dir.filePath(QStringLiteral("input")));
