@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "app/command_runner.h"
+#include "app/instance_handoff.h"
 #include "app/instance_server.h"
 #include "app/lumacap_application.h"
 #include "app/main_window.h"
@@ -84,8 +85,8 @@ int main(int argc, char* argv[]) {
     const CommandLine& command = *reading.command;
     SingleInstance instance;
     QString problem;
-    const QByteArray handedOff = qgetenv(start_steps::kHandOffVariable);
-    qunsetenv(start_steps::kHandOffVariable);  // not for the programs this one starts
+    const QByteArray handedOff = qgetenv(instance_handoff::kVariable);
+    qunsetenv(instance_handoff::kVariable);  // not for the programs this one starts
     const SingleInstance::Role role =
         handedOff.isEmpty() ? instance.settle(&problem) : instance.adopt(handedOff);
     if (role == SingleInstance::Role::Second) {

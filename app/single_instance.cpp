@@ -3,9 +3,10 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QThread>
 
-#include "platform/runtime_folder.h"
+#include "app/instance_handoff.h"
 #include "platform/unix_socket.h"
 
 namespace {
@@ -26,23 +27,25 @@ SingleInstance::~SingleInstance() {
 }
 
 SingleInstance::Role SingleInstance::settle(QString* problem) {
-    const QString folder = platform::privateRuntimeFolder(problem);
-    if (folder.isEmpty()) {
+    std::string reason;
+    const auto place = instance_handoff::place(&reason);
+    if (!place) {
+        *problem = QString::fromLocal8Bit(reason.c_str());
         return Role::Alone;
     }
-    const QString base = folder + QLatin1Char('/') + platform::displayKey();
-    socketPath_ = base + QStringLiteral(".socket");
-    lock_ = std::make_unique<platform::InstanceLock>(base + QStringLiteral(".lock"));
+    socketPath_ = QFile::decodeName(place->socket.c_str());
+    lock_ = std::make_unique<platform::InstanceLock>(place->lock);
 
     // The lock decides who is first, so that two starts at the same moment leave one copy; the
     // socket is only the way in. A copy that crashed left its socket but not its lock.
     QElapsedTimer waited;
     waited.start();
     for (;;) {
-        if (lock_->tryLock(problem)) {
+        if (lock_->tryLock(&reason)) {
             return Role::First;
         }
-        if (!problem->isEmpty()) {
+        if (!reason.empty()) {
+            *problem = QString::fromLocal8Bit(reason.c_str());
             return Role::Alone;
         }
         connection_ = platform::connectLocalSocket(socketPath_);
@@ -59,21 +62,21 @@ SingleInstance::Role SingleInstance::settle(QString* problem) {
 
 QByteArray SingleInstance::handOff() {
     if (!lock_ || !lock_->held()) {
-        return QByteArrayLiteral("alone");
+        return instance_handoff::kAlone;
     }
-    return "first " + QByteArray::number(lock_->handOff()) + ' ' + socketPath_.toUtf8();
+    const std::string text =
+        instance_handoff::text({lock_->handOff(), QFile::encodeName(socketPath_).toStdString()});
+    return QByteArray::fromStdString(text);
 }
 
 SingleInstance::Role SingleInstance::adopt(const QByteArray& handedOff) {
-    const QList<QByteArray> parts = handedOff.split(' ');
-    bool number = false;
-    const int fd = parts.size() >= 3 && parts[0] == "first" ? parts[1].toInt(&number) : -1;
-    if (!number || fd < 0) {
+    const auto first = instance_handoff::parse(handedOff.toStdString());
+    if (!first) {
         return Role::Alone;
     }
-    socketPath_ = QString::fromUtf8(handedOff.mid(parts[0].size() + parts[1].size() + 2));
-    lock_ = std::make_unique<platform::InstanceLock>(QString());
-    lock_->adopt(fd);
+    socketPath_ = QFile::decodeName(first->socket.c_str());
+    lock_ = std::make_unique<platform::InstanceLock>(std::string());
+    lock_->adopt(first->lockDescriptor);
     return Role::First;
 }
 

@@ -7,8 +7,8 @@
 
 class SingleInstance;
 
-// The first steps of every start, shared by the small `Lumacap` program (which settles who is
-// the running copy before any toolkit is loaded) and the program proper, `lumacap-gui`.
+// The first steps of every start, shared by `lumacap-start` (which settles, with Qt Core alone,
+// the starts that find a running copy) and the program proper, `lumacap-gui`.
 namespace start_steps {
 
 // The arguments, read; --help, --version and bad arguments are answered on the terminal, and
@@ -26,8 +26,5 @@ int handOver(SingleInstance& instance, const Reading& reading, const QString& pr
 
 // Says that this start runs without the one-copy guard, and why.
 void warnAlone(const QString& problem);
-
-// The environment variable that carries the settlement from `Lumacap` to `lumacap-gui`.
-inline constexpr char kHandOffVariable[] = "LUMACAP_INSTANCE";
 
 }  // namespace start_steps

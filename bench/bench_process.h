@@ -78,14 +78,18 @@ inline void stop(pid_t pid) {
     waitpid(pid, nullptr, 0);
 }
 
-// A folder of its own for the running copy of a benchmark named `name`: the data folders, and
-// each of `programs` (built file, name beside the program).
+// A folder of its own for the running copy of a benchmark named `name`: the data folders, the
+// program's own three programs and each of `helpers` (built file, name beside the program).
 inline std::filesystem::path programFolder(
-    const std::string& name, const std::vector<std::pair<std::string, std::string>>& programs) {
+    const std::string& name, const std::vector<std::pair<std::string, std::string>>& helpers) {
     namespace fs = std::filesystem;
     const fs::path folder = fs::temp_directory_path() / (name + "-" + std::to_string(getpid()));
     fs::remove_all(folder);
     fs::copy(LUMACAP_DATA_DIR, folder, fs::copy_options::recursive);
+    std::vector<std::pair<std::string, std::string>> programs{{LUMACAP_BINARY, "Lumacap"},
+                                                              {LUMACAP_START, "lumacap-start"},
+                                                              {LUMACAP_GUI, "lumacap-gui"}};
+    programs.insert(programs.end(), helpers.begin(), helpers.end());
     for (const auto& [built, beside] : programs) {
         fs::copy_file(built, folder / beside);
     }

@@ -67,12 +67,8 @@ inline bool waitForPaste(const std::string& scratch) {
 class Program {
 public:
     explicit Program(const std::string& tag, const std::vector<std::string>& args = {}) {
-        folder_ = fs::temp_directory_path() / ("lumacap-" + tag + "-" + std::to_string(getpid()));
-        fs::remove_all(folder_);
-        fs::copy(LUMACAP_DATA_DIR, folder_, fs::copy_options::recursive);
-        fs::copy_file(LUMACAP_BINARY, folder_ / "Lumacap");
-        fs::copy_file(LUMACAP_GUI, folder_ / "lumacap-gui");
-        fs::copy_file(LUMACAP_HELPER, folder_ / "lumacap-clipboard");
+        folder_ =
+            bench_process::programFolder("lumacap-" + tag, {{LUMACAP_HELPER, "lumacap-clipboard"}});
         fs::create_directory(folder_ / "run");
         chmod((folder_ / "run").c_str(), 0700);
         setenv("XDG_RUNTIME_DIR", (folder_ / "run").c_str(), 1);

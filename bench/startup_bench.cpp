@@ -18,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench_process.h"
 #include "bench_target.h"
 
 extern char** environ;
@@ -76,13 +77,7 @@ double median(std::vector<double> v) {
 // slowed by something else on the machine moves least.
 // The program's copy, removed again when the benchmark ends.
 struct ProgramFolder {
-    ProgramFolder()
-        : dir(fs::temp_directory_path() / ("lumacap-bench-" + std::to_string(getpid()))) {
-        fs::remove_all(dir);
-        fs::copy(LUMACAP_DATA_DIR, dir, fs::copy_options::recursive);
-        fs::copy_file(LUMACAP_BINARY, dir / "Lumacap");
-        fs::copy_file(LUMACAP_GUI, dir / "lumacap-gui");
-    }
+    ProgramFolder() : dir(bench_process::programFolder("lumacap-bench", {})) {}
     ~ProgramFolder() { fs::remove_all(dir); }
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;

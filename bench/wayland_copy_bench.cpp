@@ -52,9 +52,7 @@ std::vector<std::string> asUser(const std::vector<std::string>& command, const s
 struct RunningCopy {
     RunningCopy() {
         folder = programFolder("lumacap-wayland-bench",
-                               {{LUMACAP_BINARY, "Lumacap"},
-                                {LUMACAP_GUI, "lumacap-gui"},
-                                {LUMACAP_HELPER, "lumacap-wayland-clipboard"},
+                               {{LUMACAP_HELPER, "lumacap-wayland-clipboard"},
                                 {LUMACAP_BENCH_DIR "/portal_shot", "portal_shot"}});
         if (!env("LUMACAP_SESSION_USER").empty()) {
             run({"chown", "-R", env("LUMACAP_SESSION_USER"), folder.string()});

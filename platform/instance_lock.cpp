@@ -4,13 +4,13 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace platform {
 
-InstanceLock::InstanceLock(const QString& path) : path_(path) {}
+InstanceLock::InstanceLock(std::string path) : path_(std::move(path)) {}
 
 InstanceLock::~InstanceLock() {
     if (fd_ >= 0) {
@@ -18,16 +18,14 @@ InstanceLock::~InstanceLock() {
     }
 }
 
-bool InstanceLock::tryLock(QString* reason) {
+bool InstanceLock::tryLock(std::string* reason) {
     if (fd_ >= 0) {
         return true;
     }
     // Close-on-exec: a helper the program starts must not keep the lock after it ends.
-    const int fd = ::open(QFile::encodeName(path_).constData(),
-                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
-        *reason = QStringLiteral("não foi possível abrir %1: %2")
-                      .arg(path_, QString::fromLocal8Bit(std::strerror(errno)));
+        *reason = "não foi possível abrir " + path_ + ": " + std::strerror(errno);
         return false;
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

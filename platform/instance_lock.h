@@ -1,21 +1,22 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 namespace platform {
 
 // An exclusive lock on a file that lasts as long as this object (or the process: the system
-// drops it when a copy crashes, so a crashed copy never blocks the next start).
+// drops it when a copy crashes, so a crashed copy never blocks the next start). Plain C++: the
+// small starter takes it before any toolkit is loaded.
 class InstanceLock {
 public:
-    explicit InstanceLock(const QString& path);
+    explicit InstanceLock(std::string path);
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
     // Takes the lock if nobody holds it. False when another process holds it; `reason` is set
     // only when the lock file itself could not be used.
-    bool tryLock(QString* reason);
+    bool tryLock(std::string* reason);
     bool held() const { return fd_ >= 0; }
 
     // For a program that replaces this one (exec): the held lock's descriptor, made to survive
@@ -25,7 +26,7 @@ public:
     void adopt(int descriptor);
 
 private:
-    QString path_;
+    std::string path_;
     int fd_ = -1;
 };
 

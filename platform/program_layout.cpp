@@ -25,12 +25,4 @@ ProgramLayout layoutAround(const QString& programsDir) {
             programsDir + QStringLiteral("/img/shortcut-icon.ico"), false};
 }
 
-QString guiProgramBeside(const QString& commandDir) {
-    const QString beside = commandDir + QStringLiteral("/lumacap-gui");
-    if (QFileInfo::exists(beside)) {
-        return beside;
-    }
-    return under(commandDir, LUMACAP_PROGRAMS_FROM_COMMAND) + QStringLiteral("/lumacap-gui");
-}
-
 }  // namespace platform

@@ -19,8 +19,4 @@ struct ProgramLayout {
 // The layout around the folder of the programs (the folder of `lumacap-gui`).
 ProgramLayout layoutAround(const QString& programsDir);
 
-// The program proper for the command in `commandDir`: beside it, else in the system layout's
-// programs folder.
-QString guiProgramBeside(const QString& commandDir);
-
 }  // namespace platform

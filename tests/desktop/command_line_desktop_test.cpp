@@ -135,6 +135,25 @@ TEST(CommandLineDesktop, TwoStartsAtOnceLeaveOneCopyAndAStaleSocketBlocksNone) {
     EXPECT_EQ(mainWindows(desktop).size(), 1);
 }
 
+TEST(CommandLineDesktop, AStartThatCannotUseItsFolderRunsAloneAndSaysWhy) {
+    PrivateDesktop desktop;
+    InstalledProgram program(desktop);
+    // A file lies where the user's folder for the running copy belongs.
+    QFile blocker(program.home() + QStringLiteral("/lumacap"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    program.start();
+    ASSERT_TRUE(program.waitForWindow());
+    QString log;
+    EXPECT_TRUE(waitUntil([&] {
+        program.waitForExit(20);  // takes in what the copy wrote
+        log += program.standardError();
+        return log.contains(
+            QStringLiteral("não é só deste usuário; outra cópia poderá ser aberta"));
+    })) << log.toStdString();
+    EXPECT_TRUE(program.running());
+}
+
 TEST(CommandLineDesktop, AnotherUserCannotTalkToTheRunningCopy) {
     if (geteuid() != 0) {
         GTEST_SKIP() << "changing to another user needs root";

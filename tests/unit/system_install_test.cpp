@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "platform/private_program.h"
 #include "platform/program_layout.h"
 #include "settings/lc_mod1_bd.h"
 #include "settings/settings_error.h"
@@ -49,8 +50,10 @@ TEST(ProgramLayout, SystemTreeFoundFromTheProgramsFolder) {
     EXPECT_EQ(system.dataDir, tree.usr() + "/share/lumacap");
     EXPECT_EQ(system.command, tree.usr() + "/bin/lumacap");
     EXPECT_EQ(system.shortcutIcon, LUMACAP_APP_ID);  // the theme's icon
-    EXPECT_EQ(platform::guiProgramBeside(tree.usr() + "/bin"),
-              tree.usr() + "/lib/lumacap/lumacap-gui");
+    const std::string start =
+        platform::privateProgram((tree.usr() + "/bin").toStdString(), "lumacap-start");
+    EXPECT_EQ(QDir::cleanPath(QString::fromStdString(start)),
+              tree.usr() + "/lib/lumacap/lumacap-start");
 }
 
 TEST(UserSettings, MadeFromTheTemplateOnceKeptAfterAndDamagedOneNamed) {
