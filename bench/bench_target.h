@@ -28,3 +28,10 @@ inline std::string ms(double seconds) {
     std::snprintf(text, sizeof text, "%.1f ms", seconds * 1e3);
     return text;
 }
+
+// "1.23x" for a ratio.
+inline std::string times(double ratio) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2fx", ratio);
+    return text;
+}
